@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# K7 Remote: set up, build, test and run on Debian 12.
+#   ./build.sh test           install what is missing, build with ASan+UBSan, run every test
+#   ./build.sh run            install what is missing, build a release build, start the application in run/
+#   ./build.sh fuzz [SECONDS] build the libFuzzer targets with clang and run each for SECONDS (default 60)
+set -euo pipefail
+top="$(cd "$(dirname "$0")" && pwd)"
+cd "$top"
+
+base_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
+               libgl-dev libexpat1-dev zlib1g-dev fonts-liberation)
+fuzz_packages=(clang libclang-rt-14-dev)
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() { # build-dir, cmake options...
+    local dir="$1"; shift
+    cmake -S "$top" -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" -j "$jobs"
+}
+
+cmd_test() {
+    install_missing "${base_packages[@]}"
+    configure_and_build build/asan -DCMAKE_BUILD_TYPE=Debug -DK7_SANITIZE=ON -DK7_WERROR=ON
+    export QT_QPA_PLATFORM=offscreen
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
+    ctest --test-dir build/asan --output-on-failure -j "$jobs"
+}
+
+cmd_run() {
+    install_missing "${base_packages[@]}"
+    configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
+    mkdir -p run
+    cd run
+    exec "$top/build/release/app/k7remote"
+}
+
+cmd_fuzz() {
+    local seconds="${1:-60}"
+    install_missing "${base_packages[@]}" "${fuzz_packages[@]}"
+    configure_and_build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DK7_FUZZ=ON \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+    local target name
+    for target in build/fuzz/fuzz/fuzz_*; do
+        [ -x "$target" ] || continue
+        name="$(basename "$target")"
+        mkdir -p "fuzz-corpus/$name"
+        echo "== $name for ${seconds}s"
+        "$target" -max_total_time="$seconds" -print_final_stats=1 "fuzz-corpus/$name"
+    done
+}
+
+case "${1:-}" in
+    test) cmd_test ;;
+    run)  cmd_run ;;
+    fuzz) shift; cmd_fuzz "$@" ;;
+    *) echo "usage: $0 test | run | fuzz [SECONDS]" >&2; exit 2 ;;
+esac
