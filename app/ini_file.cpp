@@ -88,7 +88,12 @@ QString tcIniFile::getString(const char* section, const char* key, const QString
 int32_t tcIniFile::getInt(const char* section, const char* key, int32_t def) const
 {
     const std::string* value = find(section, key);
-    return value ? std::atoi(value->c_str()) : def;
+    if (!value)
+        return def;
+    // atoi without its overflow hazard: wider numbers (an unsigned key written by another
+    // tool, say) wrap to 32 bits as the C library's atoi does on this platform.
+    const long long wide = std::strtoll(value->c_str(), nullptr, 10);
+    return static_cast<int32_t>(static_cast<uint32_t>(wide));
 }
 
 void tcIniFile::setString(const char* section, const char* key, const char* value)

@@ -194,6 +194,7 @@ private slots:
         QTest::newRow("leading blanks") << QByteArray("  7x") << 7;
         QTest::newRow("not a number") << QByteArray("abc") << 0;
         QTest::newRow("empty") << QByteArray("") << 0;
+        QTest::newRow("unsigned key") << QByteArray("3421780262") << int(0xCBF43926);
     }
     void getIntReadsLikeAtoi()
     {
