@@ -1,0 +1,5 @@
+#include "link/socket_startup.h"
+
+void socketStartup()
+{
+}
