@@ -57,7 +57,7 @@ cmd_fuzz() {
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
     local target name
     for target in build/fuzz/fuzz/fuzz_*; do
-        [ -x "$target" ] || continue
+        [ -f "$target" ] && [ -x "$target" ] || continue
         name="$(basename "$target")"
         mkdir -p "fuzz-corpus/$name"
         echo "== $name for ${seconds}s"
