@@ -52,10 +52,12 @@ void tcQTcpThrd::connectOnce()
     const auto now = std::chrono::steady_clock::now();
     if (now < m_nextAttempt)
         return;
-    m_nextAttempt = now + RETRY_INTERVAL;
     if (m_tcp->open()) {
+        m_nextAttempt = now + RECONNECT_INTERVAL;
         m_tcp->m_connected = true;
         m_tcp->report(LINK_CONNECTED);
+    } else {
+        m_nextAttempt = now + RETRY_INTERVAL;
     }
 }
 

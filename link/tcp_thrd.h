@@ -7,15 +7,20 @@
 class tcQTcp;
 
 // The receive thread of one endpoint: connects while the link is down (one attempt
-// about every RETRY_INTERVAL) and reads while it is up, until the endpoint's stop flag
+// about every RETRY_INTERVAL while attempts fail) and reads while it is up, until the endpoint's stop flag
 // is set. Runs the data callback and so the reassembler and the message handlers.
 class tcQTcpThrd : public QThread
 {
     Q_OBJECT
 
 public:
-    // Attempts begin at least this far apart, so a refusing unit is not hammered.
+    // After a failed attempt the next begins this long after it started, so a refusing
+    // unit is not hammered.
     static constexpr std::chrono::seconds RETRY_INTERVAL{5};
+    // After a connection that was made and then lost, the next attempt may begin this
+    // soon after the previous one: a lost link comes back at once, while a unit that
+    // accepts and drops straight away still is not hammered.
+    static constexpr std::chrono::milliseconds RECONNECT_INTERVAL{100};
 
     explicit tcQTcpThrd(tcQTcp* tcp);
 
