@@ -1,0 +1,58 @@
+#pragma once
+
+#include "gqgui/gui_object.h"
+
+#include <QPixmap>
+
+// A skin bitmap: a horizontal strip of equal-width sections, loaded from the skin
+// folder (or the shared "skin_images" folder) and drawn by the other objects section by
+// section. A bitmap that failed to load, or a missing section, draws a 16 x 16
+// placeholder; an object given no image at all draws nothing in its place. GUI thread only.
+class tcGuiImage : public tcGuiObject
+{
+public:
+    static constexpr int PLACEHOLDER_SIZE = 16;
+    static constexpr int MISSING_SIZE = 20;
+
+    tcGuiImage(const QString& id, tcBench* bench, int serial);
+
+    // Loads the bitmap once; a file that cannot be loaded leaves a 20 x 20 image.
+    void finishLoading() override;
+    bool acceptsPress() const override;
+    void paint(QPainter& painter) override;
+
+    // The path of the bitmap: name taken in the skin folder, else in the "skin_images"
+    // folder two levels above it when the file is there, else the first path.
+    static QString resolveFile(const QString& name, const QString& skinFolder);
+    void setFile(const QString& path) { m_file = path; }
+    // Fewer than one section counts as one.
+    void setSections(int sections);
+    // Pixels of this colour become transparent when the bitmap is loaded.
+    void setTransparentColor(QRgb color);
+
+    const QString& file() const { return m_file; }
+    int sections() const { return m_sections; }
+    bool hasTransparentColor() const { return m_hasTransparent; }
+    QRgb transparentColor() const { return m_transparent; }
+    bool hasPixmap() const { return !m_pixmap.isNull(); }
+    // Width of one section.
+    int sectionWidth() const { return m_width / m_sections; }
+
+    void drawAt(QPainter& painter, int x, int y) const;
+    void drawScaled(QPainter& painter, const QRect& target) const;
+    void drawSection(QPainter& painter, int x, int y, int section) const;
+    // Draws the part (sx, sy, w, h) of the section, relative to the section's corner.
+    void drawSectionPart(QPainter& painter, int x, int y, int section, const QRect& part) const;
+
+    // White square with a red outline and diagonals, drawn for what cannot be drawn.
+    static void drawPlaceholder(QPainter& painter, int x, int y);
+
+private:
+    bool drawable(int section) const;
+
+    QString m_file;
+    int m_sections = 1;
+    QRgb m_transparent = 0xFF000000;
+    bool m_hasTransparent = false;
+    QPixmap m_pixmap;
+};
