@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # K7 Remote: set up, build, test and run on Debian 12.
 #   ./build.sh test           install what is missing, build with ASan+UBSan, run every test
-#   ./build.sh run            install what is missing, build a release build, start the application in run/
+#   ./build.sh run            install what is missing, build a release build, start the simulated unit
+#                             and the application in run/
 #   ./build.sh fuzz [SECONDS] build the libFuzzer targets with clang and run each for SECONDS (default 60)
 set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
@@ -45,9 +46,26 @@ cmd_test() {
 cmd_run() {
     install_missing "${base_packages[@]}"
     configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
-    mkdir -p run
-    cd run
-    exec "$top/build/release/app/k7remote"
+    mkdir -p run/maps
+    write_simulator_record run/maps/Simulator.cfg
+    # The simulated unit plays the K7 on 127.0.0.1 for as long as the application runs.
+    "$top/build/release/sim/k7sim" --listen 127.0.0.1 < /dev/null &
+    local sim=$!
+    trap "kill $sim 2>/dev/null; wait $sim 2>/dev/null" EXIT
+    (cd run && "$top/build/release/app/k7remote")
+}
+
+# The unit record of the simulated unit, in the settings-file format of every unit record.
+write_simulator_record() {
+    [ -f "$1" ] && return 0
+    cat > "$1" <<'RECORD'
+<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<INI>
+<Device
+    IPAddr="127.0.0.1"
+/>
+</INI>
+RECORD
 }
 
 cmd_fuzz() {
