@@ -4,6 +4,7 @@
 #include "model/global_list.h"
 #include "model/param_list.h"
 #include "sim/frame_text.h"
+#include "sim/unit_answers.h"
 
 #include <algorithm>
 #include <array>
@@ -242,6 +243,17 @@ void tcSimServer::closeConnection(const std::string& why, bool abort)
     flushEvents();
 }
 
+void tcSimServer::dropMidFrame()
+{
+    // The link goes down in the middle of a frame: a receiver that does not forget the
+    // partial frame would complete it with the first bytes of the next connection.
+    const tcFrames blocks = buildAllParams(m_unit.params());
+    if (!blocks.empty())
+        m_connection->send(std::span<const uint8_t>(blocks.front()).first(blocks.front().size() / 2));
+    m_connection->flush();
+    closeConnection("drop-every: connection closed in the middle of a frame", false);
+}
+
 void tcSimServer::readConnection(int64_t nowMs)
 {
     std::vector<uint8_t> bytes;
@@ -410,7 +422,7 @@ void tcSimServer::runTimers(int64_t nowMs)
         flushEvents();
     }
     if (m_connection && m_loginAtMs && m_options.dropEveryMs && nowMs >= *m_loginAtMs + *m_options.dropEveryMs)
-        closeConnection("drop-every: connection reset", true);
+        dropMidFrame();
     sendMeter(nowMs);
     if (m_boot) {
         if (const std::string line = m_boot->sendIfDue(nowMs); !line.empty())

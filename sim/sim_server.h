@@ -41,6 +41,8 @@ private:
     void acceptConnection();
     void readConnection(int64_t nowMs);
     void handleFrames(int64_t nowMs);
+    // Ends the connection after sending half of a parameter block (--drop-every).
+    void dropMidFrame();
     void closeConnection(const std::string& why, bool abort);
     void sendFrames(const tcFrames& frames);
     void noteLogin(int64_t nowMs);
