@@ -1,0 +1,79 @@
+#include "presets/package_reader.h"
+
+#include "presets/package_format.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+tcPackageReader::tcPackageReader(QIODevice& package, const QString& folderPath)
+    : m_package(package), m_folder(QDir::cleanPath(QFileInfo(folderPath).absoluteFilePath())), m_existingFolders{m_folder}
+{
+}
+
+tcPackageReader::tcResult tcPackageReader::extract(QIODevice& package, const QString& folderPath)
+{
+    if (!tcPackageFormat::isHeader(package.read(tcPackageFormat::HEADER_SIZE)))
+        return tcResult::NOT_A_PACKAGE;
+    tcPackageReader reader(package, folderPath);
+    while (!package.atEnd()) {
+        const tcResult result = reader.extractEntry();
+        if (result != tcResult::OK)
+            return result;
+    }
+    return tcResult::OK;
+}
+
+tcPackageReader::tcResult tcPackageReader::extractEntry()
+{
+    const auto header = tcPackageFormat::readEntryHeader(m_package.read(tcPackageFormat::ENTRY_HEADER_SIZE));
+    if (!header || header->magic != tcPackageFormat::ENTRY_MAGIC || header->pathLength > tcPackageFormat::PATH_MAX_LENGTH)
+        return tcResult::BAD_ENTRY;
+    const QByteArray path = m_package.read(header->pathLength);
+    if (path.size() < header->pathLength)
+        return tcResult::BAD_ENTRY;
+    const std::optional<QString> relative = tcPackageFormat::safeEntryPath(path);
+    if (!relative)
+        return tcResult::BAD_ENTRY;
+    // The entry check already keeps the path inside; this second test guards the folder
+    // against any path the first might let through.
+    const QString filePath = QDir::cleanPath(m_folder + u'/' + *relative);
+    if (!filePath.startsWith(m_folder + u'/') || !makeFolderOf(filePath))
+        return tcResult::BAD_ENTRY;
+    return copyData(header->size, filePath) ? tcResult::OK : tcResult::BAD_ENTRY;
+}
+
+bool tcPackageReader::makeFolderOf(const QString& filePath)
+{
+    const QString folder = QFileInfo(filePath).path();
+    if (m_existingFolders.contains(folder))
+        return true;
+    if (!QDir().mkpath(folder))
+        return false;
+    m_existingFolders.insert(folder);
+    return true;
+}
+
+// A package that ends before the entry's size fails the install: the file would be
+// incomplete, and taking it as success would register a damaged package.
+bool tcPackageReader::copyData(quint32 size, const QString& filePath)
+{
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    qint64 left = size;
+    while (left > 0) {
+        QByteArray block = m_package.read(qMin(left, tcPackageFormat::BLOCK_SIZE));
+        if (block.isEmpty()) {
+            file.cancelWriting();
+            return false;
+        }
+        tcPackageFormat::invert(block);
+        if (file.write(block) != block.size()) {
+            file.cancelWriting();
+            return false;
+        }
+        left -= block.size();
+    }
+    return file.commit();
+}
