@@ -17,10 +17,10 @@
 #include "model/model_globals.h"
 #include "model/param_dirty_set.h"
 #include "model/param_map.h"
+#include "tests/sim_unit.h"
 
 #include <QMutex>
 #include <QMutexLocker>
-#include <QProcess>
 #include <QTest>
 
 #include <atomic>
@@ -29,45 +29,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// k7sim, started for one test on its own loopback address.
-class SimUnit
-{
-public:
-    explicit SimUnit(const QStringList& args)
-    {
-        m_process.setProgram(QStringLiteral(K7SIM_PATH));
-        // Verbose: its account of the conversation is printed when a test fails.
-        m_process.setArguments(args + QStringList{"--verbose"});
-        m_process.start();
-    }
-    ~SimUnit()
-    {
-        m_process.write("quit\n");
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(3000);
-        // What the unit saw helps to read a failure.
-        if (QTest::currentTestFailed())
-            qWarning("k7sim said:\n%s%s", (m_output + m_process.readAllStandardOutput()).constData(),
-                     m_process.readAllStandardError().constData());
-    }
-    bool waitListening()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!m_output.contains("listening on") && timer.elapsed() < 10000) {
-            m_process.waitForReadyRead(100);
-            m_output += m_process.readAllStandardOutput();
-        }
-        return m_output.contains("listening on");
-    }
-    void command(const QByteArray& line) { m_process.write(line + '\n'); }
-
-private:
-    QProcess m_process;
-    QByteArray m_output;
-};
 
 // What the main window is to the link: the live map, globals, dirty marks, reports, and
 // the client with its callbacks. Values from the unit are marked for redrawing.
@@ -235,7 +196,7 @@ private slots:
 
     void loginAcceptedBringsTheUnitsValues()
     {
-        SimUnit sim({"--listen", "127.0.0.11", "--password", "studio", "--meter-rate", "0"});
+        tcSimUnit sim({"--listen", "127.0.0.11", "--password", "studio", "--meter-rate", "0"});
         QVERIFY(sim.waitListening());
         // The map starts away from the unit's values, so that their arrival shows.
         m_app->m_map.setFloat(2100, -5.0f, TO_GUI);
@@ -256,7 +217,7 @@ private slots:
 
     void rejectedLoginKeepsTheConnection()
     {
-        SimUnit sim({"--listen", "127.0.0.12", "--password", "studio", "--meter-rate", "0"});
+        tcSimUnit sim({"--listen", "127.0.0.12", "--password", "studio", "--meter-rate", "0"});
         QVERIFY(sim.waitListening());
         m_app->autoLogin = false;
         m_app->connectUnit("127.0.0.12", keyOf("wrong"));
@@ -272,7 +233,7 @@ private slots:
 
     void changesAreAppliedByTheUnit()
     {
-        SimUnit sim({"--listen", "127.0.0.13", "--meter-rate", "0"});
+        tcSimUnit sim({"--listen", "127.0.0.13", "--meter-rate", "0"});
         QVERIFY(sim.waitListening());
         m_app->connectUnit("127.0.0.13", 12345);
         QTRY_COMPARE_WITH_TIMEOUT(m_app->accepted.load(), 1, 10000);
@@ -297,7 +258,7 @@ private slots:
 
     void headerQueryRoundTrip()
     {
-        SimUnit sim({"--listen", "127.0.0.14", "--meter-rate", "0"});
+        tcSimUnit sim({"--listen", "127.0.0.14", "--meter-rate", "0"});
         QVERIFY(sim.waitListening());
         m_app->connectUnit("127.0.0.14", 1);
         QTRY_COMPARE_WITH_TIMEOUT(m_app->accepted.load(), 1, 10000);
@@ -321,7 +282,7 @@ private slots:
 
     void meterStreamFollowsTheStreamNumber()
     {
-        SimUnit sim({"--listen", "127.0.0.15", "--meter-rate", "50"});
+        tcSimUnit sim({"--listen", "127.0.0.15", "--meter-rate", "50"});
         QVERIFY(sim.waitListening());
         METERIFACE meter;
         QVERIFY(meter.isBound());
@@ -350,7 +311,7 @@ private slots:
 
     void flashDownloadCompletes()
     {
-        SimUnit sim({"--listen", "127.0.0.16", "--meter-rate", "0"});
+        tcSimUnit sim({"--listen", "127.0.0.16", "--meter-rate", "0"});
         QVERIFY(sim.waitListening());
         Acks acks;
         setFlashAckSink(&acks);
@@ -376,7 +337,7 @@ private slots:
     // again each time, and no frame is ever pieced together from two connections.
     void reconnectSoak()
     {
-        SimUnit sim({"--listen", "127.0.0.17", "--meter-rate", "0", "--drop-every", "30"});
+        tcSimUnit sim({"--listen", "127.0.0.17", "--meter-rate", "0", "--drop-every", "30"});
         QVERIFY(sim.waitListening());
         m_app->connectUnit("127.0.0.17", 1);
         QTRY_VERIFY_WITH_TIMEOUT(m_app->accepted.load() >= 100, 50000);
