@@ -21,7 +21,8 @@ void tcGuiImage::finishLoading()
     if (m_loaded)
         return;
     m_loaded = true;
-    if (!m_file.isEmpty())
+    // Only a plain file is read: a device or pipe named by a skin could be read without end.
+    if (!m_file.isEmpty() && QFileInfo(m_file).isFile())
         m_pixmap.load(m_file);
     if (m_pixmap.isNull() || m_pixmap.width() == 0 || m_pixmap.height() == 0) {
         m_pixmap = QPixmap();

@@ -67,6 +67,7 @@ public:
     int textWidth() const { return m_textWidth; }
     bool scrollNeeded() const { return m_scrollNeeded; }
     int thumbPosition() const { return m_thumb; }
+    const tcListColors& colors() const { return m_colors; }
 
 private:
     int itemCount() const { return int(m_items.size()); }

@@ -114,6 +114,9 @@ public:
     void setCaptionColor(QRgb color) { m_captionColor = color; }
     void setCaptionFont(tcSkinFont* font) { m_captionFont = font; }
     void setCaptionAlign(int alignment) { m_captionAlign = alignment; }
+    // Stores the caption without measuring or repainting: for the loader, whose objects
+    // measure their captions when they finish loading.
+    void setCaptionText(const QString& text) { m_caption = text; }
 
     // Asks the bench to repaint the union of the bounds and the caption box.
     void update();

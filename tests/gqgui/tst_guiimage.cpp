@@ -173,6 +173,16 @@ private slots:
         QCOMPARE(image.width(), 6);
     }
 
+    void onlyPlainFilesAreRead()
+    {
+        // A device would be read without end; it gives the missing-bitmap size at once.
+        tcGuiImage image(QStringLiteral("d"), nullptr, 1);
+        image.setFile(QStringLiteral("/dev/zero"));
+        image.finishLoading();
+        QVERIFY(!image.hasPixmap());
+        QCOMPARE(image.width(), tcGuiImage::MISSING_SIZE);
+    }
+
     void fewerThanOneSectionCountsAsOne()
     {
         tcGuiImage image(QStringLiteral("s"), nullptr, 1);
