@@ -46,13 +46,40 @@ cmd_test() {
 cmd_run() {
     install_missing "${base_packages[@]}"
     configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
-    mkdir -p run/maps
+    mkdir -p run/maps run/skins
     write_simulator_record run/maps/Simulator.cfg
+    write_first_settings run/XR9QT.ini
+    # The shipped skins, as folders and as packed files, freshly built.
+    cp -r build/release/skins/*.skin run/skins/
+    for skin in build/release/skins/*/; do
+        [ -f "$skin/skin.xml" ] && rm -rf "run/skins/$(basename "$skin")" && cp -r "$skin" run/skins/
+    done
     # The simulated unit plays the K7 on 127.0.0.1 for as long as the application runs.
     "$top/build/release/sim/k7sim" --listen 127.0.0.1 < /dev/null &
     local sim=$!
     trap "kill $sim 2>/dev/null; wait $sim 2>/dev/null" EXIT
     (cd run && "$top/build/release/app/k7remote")
+}
+
+# On a first run the application starts on line to the simulated unit.
+write_first_settings() {
+    [ -f "$1" ] && return 0
+    cat > "$1" <<'SETTINGS'
+<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<INI>
+<DEVICE
+    forceconnect="0"
+    name="Simulator"
+/>
+<OPTIONS
+    ONLINE="1"
+/>
+<SKIN
+    file="1"
+    name="default"
+/>
+</INI>
+SETTINGS
 }
 
 # The unit record of the simulated unit, in the settings-file format of every unit record.

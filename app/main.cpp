@@ -1,51 +1,28 @@
-#include "app/app_folders.h"
-#include "app/ini_file.h"
-#include "app/settings_globals.h"
+#include "app/splash.h"
+#include "app/xr9_widget.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
+#include <QIcon>
 
-namespace {
-
-const char* const kSettingsFile = "XR9QT.ini";
-
-// A first start finds no settings file: record the start-up keys with their defaults so
-// the engineer finds a complete file to look at beside the program.
-void recordStartupDefaults(tcIniFile& store)
-{
-    store.setString("DEVICE", "name", "????????");
-    store.setInt("DEVICE", "forceconnect", 0);
-    store.setInt("OPTIONS", "ONLINE", 0);
-    store.setString("SKIN", "name", "default");
-    store.setInt("SKIN", "file", 1);
-    store.save();
-}
-
-} // namespace
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Resources/kaldra_vee.png")));
 
-    const bool firstStart = !QFile::exists(QString::fromLatin1(kSettingsFile));
-    tcIniFile store(QString::fromLatin1(kSettingsFile), tcIniFile::MODE_XML);
-    tcAppFolders folders(QDir::currentPath());
-    setSettingsStore(&store);
-    setAppFolders(&folders);
-    if (firstStart)
-        recordStartupDefaults(store);
+    auto splash = std::make_unique<tcSplash>(QPixmap(QStringLiteral(":/Resources/splash.bmp")));
+    splash->show();
+    QApplication::processEvents();
 
-    // The skin-drawn front panel takes this window's place once the skin toolkit lands.
-    QLabel window(QStringLiteral("K7 Remote\nSettings: %1").arg(QDir::current().absoluteFilePath(QString::fromLatin1(kSettingsFile))));
-    window.setWindowTitle(QStringLiteral("K7"));
-    window.setMargin(24);
-    window.show();
+    // The working folder is the application folder: the settings and folders live there.
+    auto window = std::make_unique<XR9Widget>();
+    window->show();
+    splash->finish(window.get());
+    splash.reset();
 
     const int result = QApplication::exec();
-    setAppFolders(nullptr);
-    setSettingsStore(nullptr);
+    window.reset(); // saves the settings
     return result;
 }

@@ -1,0 +1,220 @@
+// The real main window, offscreen, against k7sim: on-line mode and the connection states,
+// the login key from the unit record, the meter start, values both ways through the skin,
+// local mode, forceconnect, the preset colour and the meters.
+
+#include "app/conn_state.h"
+#include "app/xr9_bench.h"
+#include "app/xr9_widget.h"
+#include "gqgui/gui_display.h"
+#include "gqgui/gui_knob.h"
+#include "gqgui/gui_meter.h"
+#include "link/messages.h"
+#include "link/unit_reports.h"
+#include "model/device_globals.h"
+#include "model/model_globals.h"
+#include "model/param_map.h"
+#include "tests/sim_unit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Copies a folder's files (one level) into a new folder.
+void copyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo& info : QDir(from).entryInfoList(QDir::Files))
+        QFile::copy(info.filePath(), QDir(to).filePath(info.fileName()));
+}
+
+// Presses a dialog's default button once it is open.
+void closeNextMessageBox(QString* title)
+{
+    QTimer::singleShot(200, qApp, [title] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *title = box->windowTitle() + QLatin1Char('|') + box->text();
+            box->accept();
+        }
+    });
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_work;
+    QString m_previousFolder;
+
+    // A working folder with settings, one unit record at address and the default skin as
+    // a folder; the window starts in it.
+    std::unique_ptr<XR9Widget> startWindow(const char* address, bool online, bool forceConnect = false)
+    {
+        m_work = std::make_unique<QTemporaryDir>();
+        const QDir work(m_work->path());
+        work.mkpath("maps");
+        writeFile(work.filePath("XR9QT.ini"),
+                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<INI>\n<DEVICE\n"
+                             "    forceconnect=\"") + (forceConnect ? "1" : "0") + "\"\n    name=\"Desk\"\n/>\n"
+                  "<OPTIONS\n    CONTROL=\"5\"\n    ONLINE=\"" + (online ? "1" : "0") + "\"\n/>\n"
+                  "<SKIN\n    file=\"0\"\n    name=\"default\"\n/>\n</INI>\n");
+        writeFile(work.filePath("maps/Desk.cfg"),
+                  QByteArray("<INI>\n<Access\n    rcrc=\"4660\"\n/>\n<Device\n    IPAddr=\"") + address + "\"\n/>\n</INI>\n");
+        copyFolder(QStringLiteral(K7_SKINS_DIR "/default"), work.filePath("skins/default"));
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        auto window = std::make_unique<XR9Widget>();
+        window->show();
+        return window;
+    }
+
+    template <typename T> static T* object(XR9Widget& window, const char* name)
+    {
+        return window.xr9Bench() ? dynamic_cast<T*>(window.xr9Bench()->objects().find(QString::fromLatin1(name)))
+                                 : nullptr;
+    }
+
+private slots:
+    void cleanup()
+    {
+        if (!m_previousFolder.isEmpty())
+            QDir::setCurrent(m_previousFolder);
+        m_work.reset();
+    }
+
+    void startsOfflineWithoutAConnection()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.21", "--meter-rate", "0"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.21", false);
+        QVERIFY(window->xr9Bench());
+        QTest::qWait(500);
+        QCOMPARE(window->onlineText(), QStringLiteral("OffLine "));
+        QCOMPARE(window->connState(), CONN_IDLE);
+        QVERIFY(!sim.output().contains("connection from"));
+        auto* status = object<tcGuiDisplay>(*window, "STAT_ONLINE");
+        QVERIFY(status);
+        QCOMPARE(status->shownText().trimmed(), QStringLiteral("OffLine"));
+    }
+
+    void goesOnlineWithTheRecordsKeyAndStartsTheMeters()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.22", "--meter-rate", "20"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.22", true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QVERIFY(sim.waitFor("rx MSG_LOGIN key 0x00001234"));
+        QVERIFY(sim.waitFor("stream 1"));
+        // The unit's values arrive and move the controls.
+        sim.command("set 9004 -6");
+        auto* display = object<tcGuiDisplay>(*window, "OUT_GAIN_DSPY");
+        QVERIFY(display);
+        QTRY_COMPARE_WITH_TIMEOUT(display->shownText().trimmed(), QStringLiteral("- 6.0 dB"), 5000);
+        // The meter stream moves the input meter away from rest.
+        auto* meter = object<tcGuiMeter>(*window, "METER_IN");
+        QVERIFY(meter);
+        QTRY_VERIFY_WITH_TIMEOUT(meter->level(0) != 0, 5000);
+
+        // Off line: the client goes, the meters rest.
+        window->set_online(false);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Offline"), 5000);
+        QCOMPARE(meter->level(0), 0);
+        auto* expander = object<tcGuiMeter>(*window, "METER_EXP");
+        if (expander)
+            QCOMPARE(expander->level(0), 255);
+
+        // A reconnect logs in again with the next stream number.
+        window->set_online(true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QVERIFY(sim.waitFor("stream 2"));
+    }
+
+    void aKnobTurnIsSentToTheUnit()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.23", "--meter-rate", "0"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.23", true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QVERIFY(sim.waitFor("tx MSG_GLOBALS"));
+        auto* knob = object<tcGuiKnob>(*window, "INPUT_MIC_GAIN_KNOB");
+        QVERIFY(knob);
+        const QPoint centre = knob->bounds().center();
+        const int before = knob->value();
+        QTest::mousePress(window.get(), Qt::LeftButton, Qt::NoModifier, centre);
+        for (int step = 1; step <= 3; ++step) {
+            QTest::qWait(150); // moves closer than 100 ms apart are dropped
+            QTest::mouseMove(window.get(), centre - QPoint(0, 10 * step));
+        }
+        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::NoModifier, centre - QPoint(0, 30));
+        QTRY_VERIFY_WITH_TIMEOUT(knob->value() != before, 2000);
+        QVERIFY(sim.waitFor("rx MSG_PARAMS"));
+        QTRY_COMPARE_WITH_TIMEOUT(float(knob->value()), float(liveMap()->getPosition(2100)), 2000);
+        QVERIFY(!sim.output().contains("rx MSG_PARAMS target 255 31 entries"));
+    }
+
+    void localModeRefusesProcessingControls()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.24", "--meter-rate", "0"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.24", true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        sim.command("local on");
+        QTRY_VERIFY_WITH_TIMEOUT(deviceGlobals() && deviceGlobals()->getBool(1011), 5000);
+        auto* knob = object<tcGuiKnob>(*window, "OUT_GAIN_KNOB");
+        QVERIFY(knob);
+        const int before = knob->value();
+        QString shown;
+        closeNextMessageBox(&shown);
+        QTest::mousePress(window.get(), Qt::LeftButton, Qt::NoModifier, knob->bounds().center());
+        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::NoModifier, knob->bounds().center());
+        QCOMPARE(shown, QStringLiteral("Warning|The K7 is in local mode."));
+        QCOMPARE(knob->value(), before);
+    }
+
+    void forceConnectSkipsTheLogin()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.25", "--meter-rate", "0"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.25", true, true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QVERIFY(sim.waitFor("rx MSG_METER_START"));
+        QVERIFY(!sim.output().contains("rx MSG_LOGIN"));
+    }
+
+    void presetNameColourFollowsTheChecksum()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.26", "--meter-rate", "0"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.26", true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QVERIFY(sim.waitFor("tx MSG_PARAMS"));
+        QTest::qWait(300);
+        PRESET_HEADER header = PRESET_HEADER::fresh();
+        header.setName("Morning");
+        header.checksum[0] = liveMap()->settingsCrc().crc;
+        sendPresetHeader(header);
+        QTRY_COMPARE_WITH_TIMEOUT(window->presetText(), QStringLiteral("Morning"), 6000);
+        QTRY_COMPARE_WITH_TIMEOUT(window->presetColour(), 0, 3000);
+        liveMap()->setFloat(9004, -12.0f, TO_UNIT);
+        QTRY_COMPARE_WITH_TIMEOUT(window->presetColour(), 1, 3000);
+    }
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
