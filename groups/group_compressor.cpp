@@ -1,5 +1,6 @@
 #include "groups/group_compressor.h"
 
+#include "groups/binding_table.h"
 #include "gqgui/gui_dyngraph.h"
 #include "model/model_globals.h"
 #include "model/param_map.h"
@@ -13,13 +14,6 @@ constexpr int COMP_GRAPH = 7011;
 constexpr quint16 COMP_THRESH = 8101;
 constexpr quint16 COMP_RATIO = 8102;
 constexpr int COMP_GRAPH_CURVES = 3;
-
-constexpr tcBindingEntry COMPRESSOR_BINDINGS[] = {
-    {7000, "COMP_BKGRND"},   {7001, "COMP_LABEL"},    {7002, "COMP_ENABLE"},
-    {7003, "COMP_THR_KNOB"}, {7004, "COMP_THR_DSPY"}, {7005, "COMP_RAT_KNOB"}, {7006, "COMP_RAT_DSPY"},
-    {7007, "COMP_ATT_KNOB"}, {7008, "COMP_ATT_DSPY"}, {7009, "COMP_REL_KNOB"}, {7010, "COMP_REL_DSPY"},
-    {7011, "COMP_GRAPH"},
-};
 
 constexpr tcKnobRow COMPRESSOR_KNOBS[] = {
     {COMP_THR_KNOB, 7004, "dB FS", COMP_THRESH},

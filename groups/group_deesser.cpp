@@ -1,5 +1,6 @@
 #include "groups/group_deesser.h"
 
+#include "groups/binding_table.h"
 #include "gqgui/graph_axis.h"
 #include "gqgui/gui_apgraph.h"
 #include "groups/group_scales.h"
@@ -9,12 +10,6 @@ namespace {
 constexpr int DEESSER_GRAPH_PANEL = 2;
 constexpr int DEES_ENABLE = 5002;
 constexpr int DEES_F_KNOB = 5008;
-
-constexpr tcBindingEntry DEESSER_BINDINGS[] = {
-    {5000, "DEES_BKGRND"},   {5001, "DEES_LABEL"},    {5002, "DEES_ENABLE"},
-    {5005, "DEES_THR_KNOB"}, {5006, "DEES_REL_KNOB"}, {5008, "DEES_F_KNOB"},
-    {5011, "DEES_THR_DSPY"}, {5012, "DEES_REL_DSPY"}, {5013, "DEES_F_DSPY"},
-};
 
 constexpr tcKnobRow DEESSER_KNOBS[] = {
     {5005, 5011, "db FS", 5101},

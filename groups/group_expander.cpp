@@ -1,5 +1,6 @@
 #include "groups/group_expander.h"
 
+#include "groups/binding_table.h"
 #include "gqgui/gui_dyngraph.h"
 #include "model/model_globals.h"
 #include "model/param_map.h"
@@ -14,13 +15,6 @@ constexpr quint16 EXPANDER_DEPTH = 4101;
 constexpr quint16 EXPANDER_THRESH = 4102;
 // The expander's curve is drawn at a fixed ratio.
 constexpr float EXPANDER_RATIO = 2.0f;
-
-constexpr tcBindingEntry EXPANDER_BINDINGS[] = {
-    {4000, "EXP_BKGRND"},    {4001, "EXP_LABEL"},     {4002, "EXP_ENABLE"},
-    {4003, "EXP_DEPTH_KNOB"}, {4004, "EXP_THR_KNOB"},  {4005, "EXP_CLOSE_KNOB"},
-    {4006, "EXP_DEPTH_DSPY"}, {4007, "EXP_THR_DSPY"},  {4008, "EXP_CLOSE_DSPY"},
-    {4009, "EXP_GRAPH"},
-};
 
 constexpr tcKnobRow EXPANDER_KNOBS[] = {
     {EXP_DEPTH_KNOB, 4006, "dB", EXPANDER_DEPTH},

@@ -1,5 +1,6 @@
 #include "groups/group_input.h"
 
+#include "groups/binding_table.h"
 #include "gqgui/graph_axis.h"
 #include "gqgui/gui_apgraph.h"
 #include "groups/group_scales.h"
@@ -10,12 +11,6 @@ constexpr int INPUT_GRAPH_PANEL = 0;
 constexpr int FILT_ENABLE = 3002;
 constexpr int FILT_HPF_KNOB = 3003;
 constexpr int FILT_LPF_KNOB = 3004;
-
-constexpr tcBindingEntry INPUT_BINDINGS[] = {
-    {2000, "INPUT_BKGRND"},  {2001, "INPUT_LABEL"},   {2002, "INPUT_MIC_GAIN_KNOB"}, {2003, "INPUT_MIC_GAIN_DSPY"},
-    {3001, "SYMMETRY"},      {3007, "OUT_GAIN_KNOB"}, {3008, "OUT_GAIN_DSPY"},       {3002, "FILT_ENABLE"},
-    {3003, "FILT_HPF_KNOB"}, {3004, "FILT_LPF_KNOB"}, {3005, "FILT_HPF_DSPY"},       {3006, "FILT_LPF_DSPY"},
-};
 
 constexpr tcKnobRow INPUT_KNOBS[] = {
     {2002, 2003, "dB", 2100},

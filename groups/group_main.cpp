@@ -1,5 +1,6 @@
 #include "groups/group_main.h"
 
+#include "groups/binding_table.h"
 #include "gqgui/gui_apgraph.h"
 #include "gqgui/gui_button.h"
 #include "gqgui/gui_lamp.h"
@@ -43,18 +44,6 @@ constexpr quint16 OSCOPE_GLOBAL = 1006;
 constexpr quint16 MAP_STRM_GLOBAL = 1007;
 constexpr quint16 IS_LOCAL_GLOBAL = 1011;
 constexpr quint16 PNTM_PWR_GLOBAL = 1014;
-
-constexpr tcBindingEntry MAIN_BINDINGS[] = {
-    {1000, "BKGRND"},           {1001, "SYS_ABOUT"},         {1002, "SYS_MINIMIZE"},      {1003, "SYS_EXIT"},
-    {1004, "STAT_ONLINE"},      {1005, "STAT_DEVICE"},       {1006, "STAT_PRESET"},       {1007, "GRAPH"},
-    {1009, "METER_IN_RANGE"},   {1011, "METER_IN"},          {1013, "METER_EXP"},         {1014, "METER_DES"},
-    {1015, "METER_CMP"},        {1016, "METER_OUT"},         {1017, "FLOW_INPUT"},        {1019, "FLOW_EXPANDER"},
-    {1020, "FLOW_DEESSER"},     {1021, "FLOW_PEQ"},          {1023, "FLOW_COMP"},         {1030, "FLOW_SYSTEM"},
-    {1034, "GRAPH_INPUT"},      {1039, "GRAPH_OUTPUT"},      {1040, "TAKE"},              {1041, "PRESETS"},
-    {1042, "DEVICES"},          {1043, "ONLINE"},            {1044, "QSAVEA"},            {1045, "QSAVEB"},
-    {1046, "QSAVEAB"},          {1047, "GRAPH_VIEW_AUDIO"},  {1048, "GRAPH_VIEW_GR"},     {1049, "GRAPH_VIEW_CNTRLS"},
-    {1050, "GRAPH_VIEW_OSCOPE"}, {1051, "PHANTOM_PWR_LAMP"}, {1052, "LOCAL_MODE_LAMP"},
-};
 
 // Command buttons and the signal each raises.
 struct tcCommandButton

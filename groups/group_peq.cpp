@@ -1,5 +1,6 @@
 #include "groups/group_peq.h"
 
+#include "groups/binding_table.h"
 #include "gqgui/graph_axis.h"
 #include "gqgui/gui_apgraph.h"
 #include "groups/group_scales.h"
@@ -8,15 +9,6 @@ namespace {
 
 constexpr int PEQ_GRAPH_PANEL = 3;
 constexpr int EQ_ENABLE = 6030;
-
-constexpr tcBindingEntry PEQ_BINDINGS[] = {
-    {6000, "PEQ_BKGRND"},  {6001, "PEQ_LABEL"},   {6030, "EQ_ENABLE"},   {6031, "EQ_PRE_COMP"},
-    {6002, "PEQ1_F_KNOB"}, {6014, "PEQ1_F_DSPY"}, {6003, "PEQ1_Q_KNOB"}, {6015, "PEQ1_Q_DSPY"},
-    {6004, "PEQ1_L_KNOB"}, {6016, "PEQ1_L_DSPY"}, {6005, "PEQ2_F_KNOB"}, {6017, "PEQ2_F_DSPY"},
-    {6006, "PEQ2_Q_KNOB"}, {6018, "PEQ2_Q_DSPY"}, {6007, "PEQ2_L_KNOB"}, {6019, "PEQ2_L_DSPY"},
-    {6009, "SEQ1_F_KNOB"}, {6021, "SEQ1_F_DSPY"}, {6010, "SEQ1_L_KNOB"}, {6022, "SEQ1_L_DSPY"},
-    {6012, "SEQ2_F_KNOB"}, {6024, "SEQ2_F_DSPY"}, {6013, "SEQ2_L_KNOB"}, {6029, "SEQ2_L_DSPY"},
-};
 
 constexpr tcKnobRow PEQ_KNOBS[] = {
     {6002, 6014, "Hz", 6102},  {6003, 6015, "oct", 6104}, {6004, 6016, "dB", 6106},
@@ -33,7 +25,7 @@ constexpr tcSwitchRow PEQ_SWITCHES[] = {
 } // namespace
 
 tcControlGroupParametric::tcControlGroupParametric(tcGroupHost& host)
-    : tcControlGroup(host, PEQ_BINDINGS, PEQ_GRAPH_PANEL, PEQ_KNOBS, PEQ_SWITCHES),
+    : tcControlGroup(host, PARAMETRIC_BINDINGS, PEQ_GRAPH_PANEL, PEQ_KNOBS, PEQ_SWITCHES),
       m_scale(makeBoostCutScale(scaleWidth(mainGraph())))
 {
     // The EQ dragger (tcPEQDragger: the four bands on the main graph, no band selected) is

@@ -1,5 +1,6 @@
 #include "groups/group_system.h"
 
+#include "groups/binding_table.h"
 #include "model/device_globals.h"
 #include "model/model_globals.h"
 
@@ -12,10 +13,6 @@ constexpr int PASSWORDS = 9002;
 constexpr int SKIN = 9003;
 constexpr int SYS_AES_MUTE = 9004;
 constexpr quint16 AES_MUTE = 1013;
-
-constexpr tcBindingEntry SYSTEM_BINDINGS[] = {
-    {9000, "SYS_BKGRND"}, {9001, "SYS_LABEL"}, {9002, "PASSWORDS"}, {9003, "SKIN"}, {9004, "SYS_AES_MUTE"},
-};
 
 // The items of "SYS_AES_MUTE"; the index is the "AES_MUTE" value.
 constexpr const char* AES_MUTE_ITEMS[] = {"No Mute", "Right Mute", "Left Mute"};

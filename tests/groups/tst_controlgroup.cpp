@@ -8,8 +8,10 @@
 namespace {
 
 constexpr tcBindingEntry PROBE_LIST[] = {
-    {9101, "P_BUTTON"}, {9102, "P_CHECK"}, {9103, "P_DISPLAY"}, {9104, "P_KNOB"}, {9105, "P_MISSING"},
-    {9106, "P_COMBO"},  {9107, "P_LAMP"},  {9108, "P_METER"},   {9109, "P_SLIDER"}, {9110, "P_GRAPH"},
+    {9101, "P_BUTTON", GUI_KIND_BUTTON}, {9102, "P_CHECK", GUI_KIND_CHECKBOX}, {9103, "P_DISPLAY", GUI_KIND_DISPLAY},
+    {9104, "P_KNOB", GUI_KIND_KNOB},     {9105, "P_MISSING", GUI_KIND_BUTTON}, {9106, "P_COMBO", GUI_KIND_COMBO},
+    {9107, "P_LAMP", GUI_KIND_LAMP},     {9108, "P_METER", GUI_KIND_METER},    {9109, "P_SLIDER", GUI_KIND_SLIDER},
+    {9110, "P_GRAPH", GUI_KIND_APGRAPH},
 };
 
 // The objects of the probe's skin; "P_MISSING" is not among them.

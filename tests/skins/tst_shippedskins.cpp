@@ -12,7 +12,7 @@
 #include "gqgui/gui_meter.h"
 #include "gqgui/meter_tables.h"
 #include "gqgui/skin_pack.h"
-#include "skins/skin_bindings.h"
+#include "groups/binding_table.h"
 #include "tools/skinshot/shot_bench.h"
 
 #include <QDir>
@@ -93,10 +93,10 @@ private:
     }
 
     // The objects one group binds that the skin defines, backgrounds left out.
-    static QList<tcGuiObject*> drawnObjects(tcBench& bench, std::span<const tcSkinBinding> bindings)
+    static QList<tcGuiObject*> drawnObjects(tcBench& bench, std::span<const tcBindingEntry> bindings)
     {
         QList<tcGuiObject*> objects;
-        for (const tcSkinBinding& binding : bindings) {
+        for (const tcBindingEntry& binding : bindings) {
             tcGuiObject* object = bench.objects().find(QLatin1String(binding.name));
             if (object && object->kind() != GUI_KIND_IMAGE)
                 objects.append(object);
@@ -170,7 +170,7 @@ private slots:
         const auto bench = loadSkin(skin);
         int names = 0;
         for (const tcSkinGroup& group : SKIN_GROUPS) {
-            for (const tcSkinBinding& binding : group.bindings) {
+            for (const tcBindingEntry& binding : group.bindings) {
                 const tcGuiObject* object = bench->objects().find(QLatin1String(binding.name));
                 QVERIFY2(object, qPrintable(QStringLiteral("no %1 in the %2 group").arg(binding.name, group.name)));
                 if (binding.kind != SKIN_ANY_KIND)

@@ -8,7 +8,7 @@
 #include "gqgui/gui_dyngraph.h"
 #include "gqgui/gui_knob.h"
 #include "gqgui/gui_meter.h"
-#include "skins/skin_bindings.h"
+#include "groups/binding_table.h"
 
 #include <algorithm>
 #include <array>

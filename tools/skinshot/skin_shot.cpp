@@ -2,7 +2,7 @@
 
 #include "gqgui/gqgui_widget.h"
 #include "gqgui/skin_pack.h"
-#include "skins/skin_bindings.h"
+#include "groups/binding_table.h"
 #include "tools/skinshot/preview_state.h"
 #include "tools/skinshot/shot_bench.h"
 
@@ -59,7 +59,7 @@ QStringList tcSkinShot::warnings() const
             lines.append(message);
     }
     for (const tcSkinGroup& group : SKIN_GROUPS) {
-        for (const tcSkinBinding& binding : group.bindings) {
+        for (const tcBindingEntry& binding : group.bindings) {
             const tcGuiObject* object = m_bench->objects().find(QLatin1String(binding.name));
             if (!object) {
                 lines.append(QStringLiteral("no object \"%1\" for the %2 group").arg(QLatin1String(binding.name),
@@ -80,9 +80,9 @@ QImage tcSkinShot::render(int controlIndex)
 {
     for (const auto& object : m_bench->objects())
         object->hide();
-    const std::span<const tcSkinBinding> shown[] = {MAIN_BINDINGS, skinGroupForControl(controlIndex).bindings};
+    const std::span<const tcBindingEntry> shown[] = {MAIN_BINDINGS, skinGroupForControl(controlIndex).bindings};
     for (const auto& bindings : shown) {
-        for (const tcSkinBinding& binding : bindings) {
+        for (const tcBindingEntry& binding : bindings) {
             if (tcGuiObject* object = m_bench->objects().find(QLatin1String(binding.name))) {
                 object->show(true);
                 tcPreviewState::apply(*object, controlIndex);
@@ -94,7 +94,7 @@ QImage tcSkinShot::render(int controlIndex)
     image.fill(Qt::black);
     QPainter painter(&image);
     for (const auto& bindings : shown) {
-        for (const tcSkinBinding& binding : bindings) {
+        for (const tcBindingEntry& binding : bindings) {
             tcGuiObject* object = m_bench->objects().find(QLatin1String(binding.name));
             if (object && object->needsPaint(image.rect())) {
                 painter.save();

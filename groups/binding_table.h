@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gqgui/gui_object.h"
+#include "groups/control_binding.h"
 
 #include <span>
 
@@ -9,15 +10,6 @@
 // loaded and gives each its object ID; a name the skin lacks leaves that binding empty.
 // Every shipped skin defines every name here with the kind given.
 
-// One binding: the object ID, the skin id, and the kind the group drives the object as
-// (SKIN_ANY_KIND for backgrounds and labels, which the group only shows and hides).
-struct tcSkinBinding
-{
-    int objectId;
-    const char* name;
-    int kind;
-};
-
 inline constexpr int SKIN_ANY_KIND = 0;
 
 // Control index of the main group, which is always shown.
@@ -25,7 +17,7 @@ inline constexpr int SKIN_MAIN_AREA = -1;
 // Control index of the input group, also shown for any index outside 0..5.
 inline constexpr int SKIN_CONTROL_INPUT = 5;
 
-inline constexpr tcSkinBinding MAIN_BINDINGS[] = {
+inline constexpr tcBindingEntry MAIN_BINDINGS[] = {
     {1000, "BKGRND", GUI_KIND_IMAGE},
     {1001, "SYS_ABOUT", GUI_KIND_BUTTON},
     {1002, "SYS_MINIMIZE", GUI_KIND_BUTTON},
@@ -65,7 +57,7 @@ inline constexpr tcSkinBinding MAIN_BINDINGS[] = {
 
 // The output gain sits on the input panel; its pair is listed ahead of the filter switch,
 // and where exactly is open: it is taken to come right after the decorrelator.
-inline constexpr tcSkinBinding INPUT_BINDINGS[] = {
+inline constexpr tcBindingEntry INPUT_BINDINGS[] = {
     {2000, "INPUT_BKGRND", SKIN_ANY_KIND},
     {2001, "INPUT_LABEL", SKIN_ANY_KIND},
     {2002, "INPUT_MIC_GAIN_KNOB", GUI_KIND_KNOB},
@@ -80,7 +72,7 @@ inline constexpr tcSkinBinding INPUT_BINDINGS[] = {
     {3006, "FILT_LPF_DSPY", GUI_KIND_DISPLAY},
 };
 
-inline constexpr tcSkinBinding EXPANDER_BINDINGS[] = {
+inline constexpr tcBindingEntry EXPANDER_BINDINGS[] = {
     {4000, "EXP_BKGRND", SKIN_ANY_KIND},
     {4001, "EXP_LABEL", SKIN_ANY_KIND},
     {4002, "EXP_ENABLE", GUI_KIND_CHECKBOX},
@@ -93,7 +85,7 @@ inline constexpr tcSkinBinding EXPANDER_BINDINGS[] = {
     {4009, "EXP_GRAPH", GUI_KIND_DYNGRAPH},
 };
 
-inline constexpr tcSkinBinding DEESSER_BINDINGS[] = {
+inline constexpr tcBindingEntry DEESSER_BINDINGS[] = {
     {5000, "DEES_BKGRND", SKIN_ANY_KIND},
     {5001, "DEES_LABEL", SKIN_ANY_KIND},
     {5002, "DEES_ENABLE", GUI_KIND_CHECKBOX},
@@ -106,34 +98,34 @@ inline constexpr tcSkinBinding DEESSER_BINDINGS[] = {
 };
 
 // The two switches come first; knobs and displays follow in object ID order.
-inline constexpr tcSkinBinding PARAMETRIC_BINDINGS[] = {
+inline constexpr tcBindingEntry PARAMETRIC_BINDINGS[] = {
     {6000, "PEQ_BKGRND", SKIN_ANY_KIND},
     {6001, "PEQ_LABEL", SKIN_ANY_KIND},
     {6030, "EQ_ENABLE", GUI_KIND_CHECKBOX},
     {6031, "EQ_PRE_COMP", GUI_KIND_CHECKBOX},
     {6002, "PEQ1_F_KNOB", GUI_KIND_KNOB},
-    {6003, "PEQ1_Q_KNOB", GUI_KIND_KNOB},
-    {6004, "PEQ1_L_KNOB", GUI_KIND_KNOB},
-    {6005, "PEQ2_F_KNOB", GUI_KIND_KNOB},
-    {6006, "PEQ2_Q_KNOB", GUI_KIND_KNOB},
-    {6007, "PEQ2_L_KNOB", GUI_KIND_KNOB},
-    {6009, "SEQ1_F_KNOB", GUI_KIND_KNOB},
-    {6010, "SEQ1_L_KNOB", GUI_KIND_KNOB},
-    {6012, "SEQ2_F_KNOB", GUI_KIND_KNOB},
-    {6013, "SEQ2_L_KNOB", GUI_KIND_KNOB},
     {6014, "PEQ1_F_DSPY", GUI_KIND_DISPLAY},
+    {6003, "PEQ1_Q_KNOB", GUI_KIND_KNOB},
     {6015, "PEQ1_Q_DSPY", GUI_KIND_DISPLAY},
+    {6004, "PEQ1_L_KNOB", GUI_KIND_KNOB},
     {6016, "PEQ1_L_DSPY", GUI_KIND_DISPLAY},
+    {6005, "PEQ2_F_KNOB", GUI_KIND_KNOB},
     {6017, "PEQ2_F_DSPY", GUI_KIND_DISPLAY},
+    {6006, "PEQ2_Q_KNOB", GUI_KIND_KNOB},
     {6018, "PEQ2_Q_DSPY", GUI_KIND_DISPLAY},
+    {6007, "PEQ2_L_KNOB", GUI_KIND_KNOB},
     {6019, "PEQ2_L_DSPY", GUI_KIND_DISPLAY},
+    {6009, "SEQ1_F_KNOB", GUI_KIND_KNOB},
     {6021, "SEQ1_F_DSPY", GUI_KIND_DISPLAY},
+    {6010, "SEQ1_L_KNOB", GUI_KIND_KNOB},
     {6022, "SEQ1_L_DSPY", GUI_KIND_DISPLAY},
+    {6012, "SEQ2_F_KNOB", GUI_KIND_KNOB},
     {6024, "SEQ2_F_DSPY", GUI_KIND_DISPLAY},
+    {6013, "SEQ2_L_KNOB", GUI_KIND_KNOB},
     {6029, "SEQ2_L_DSPY", GUI_KIND_DISPLAY},
 };
 
-inline constexpr tcSkinBinding COMPRESSOR_BINDINGS[] = {
+inline constexpr tcBindingEntry COMPRESSOR_BINDINGS[] = {
     {7000, "COMP_BKGRND", SKIN_ANY_KIND},
     {7001, "COMP_LABEL", SKIN_ANY_KIND},
     {7002, "COMP_ENABLE", GUI_KIND_CHECKBOX},
@@ -148,7 +140,7 @@ inline constexpr tcSkinBinding COMPRESSOR_BINDINGS[] = {
     {7011, "COMP_GRAPH", GUI_KIND_DYNGRAPH},
 };
 
-inline constexpr tcSkinBinding SYSTEM_BINDINGS[] = {
+inline constexpr tcBindingEntry SYSTEM_BINDINGS[] = {
     {9000, "SYS_BKGRND", SKIN_ANY_KIND},
     {9001, "SYS_LABEL", SKIN_ANY_KIND},
     {9002, "PASSWORDS", GUI_KIND_BUTTON},
@@ -163,7 +155,7 @@ struct tcSkinGroup
     const char* name;
     int controlIndex;
     int graphPanel;
-    std::span<const tcSkinBinding> bindings;
+    std::span<const tcBindingEntry> bindings;
 };
 
 // In the order the bench creates the groups.
