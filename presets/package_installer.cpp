@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr const char* NOT_A_PACKAGE_TITLE = "Install Preset";
@@ -77,6 +79,8 @@ int tcPackageInstaller::unpack(QIODevice& package, const QString& name)
     const QString folder = QDir(m_library.rootPath()).filePath(name);
     switch (tcPackageReader::extract(package, folder)) {
     case tcPackageReader::tcResult::OK:
+        // The extracted files reach the disk before the package counts as installed.
+        ::sync();
         m_library.registry().addPackage(name);
         return 0;
     case tcPackageReader::tcResult::NOT_A_PACKAGE:

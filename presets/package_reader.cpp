@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
+
+#include <filesystem>
 
 tcPackageReader::tcPackageReader(QIODevice& package, const QString& folderPath)
     : m_package(package), m_folder(QDir::cleanPath(QFileInfo(folderPath).absoluteFilePath())), m_existingFolders{m_folder}
@@ -55,25 +57,32 @@ bool tcPackageReader::makeFolderOf(const QString& filePath)
 }
 
 // A package that ends before the entry's size fails the install: the file would be
-// incomplete, and taking it as success would register a damaged package.
+// incomplete, and taking it as success would register a damaged package. Each file is
+// written beside its place and renamed into it once complete, so an interrupted install
+// never leaves half a file; unlike a settings save it is not flushed to disk file by file
+// (thousands of presets would take seconds), the installer syncs once at the end.
 bool tcPackageReader::copyData(quint32 size, const QString& filePath)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    const QString partPath = filePath + QStringLiteral(".part");
+    QFile file(partPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     qint64 left = size;
-    while (left > 0) {
+    bool complete = true;
+    while (left > 0 && complete) {
         QByteArray block = m_package.read(qMin(left, tcPackageFormat::BLOCK_SIZE));
-        if (block.isEmpty()) {
-            file.cancelWriting();
-            return false;
-        }
         tcPackageFormat::invert(block);
-        if (file.write(block) != block.size()) {
-            file.cancelWriting();
-            return false;
-        }
+        complete = !block.isEmpty() && file.write(block) == block.size();
         left -= block.size();
     }
-    return file.commit();
+    complete = file.flush() && complete;
+    file.close();
+    std::error_code error;
+    if (complete)
+        std::filesystem::rename(partPath.toStdString(), filePath.toStdString(), error);
+    if (!complete || error) {
+        QFile::remove(partPath);
+        return false;
+    }
+    return true;
 }
