@@ -18,6 +18,9 @@
 #include "model/model_globals.h"
 #include "model/param_dirty_set.h"
 #include "model/param_map.h"
+#include "presets/library_notice.h"
+#include "presets/package_installer.h"
+#include "presets/preset_library.h"
 #include "presets/quick_save.h"
 
 #include <QApplication>
@@ -284,8 +287,12 @@ void tcApWidget::slot_netsrvr_dlg() {}
 void tcApWidget::slot_preset_take() {}
 // The preset library dialog comes with the preset-dialogs issue.
 void tcApWidget::slot_preset_dlg() {}
-// Package installation at start-up comes with the preset-library issue.
-void tcApWidget::slot_preset_pkg_install() {}
+// Packages placed in "presets/autoload" are installed into the library and removed.
+void tcApWidget::slot_preset_pkg_install()
+{
+    tcPresetLibrary library = tcPresetLibrary::standard(messageBoxNotice(this));
+    tcPackageInstaller(library).installAutoload(m_folders->presets().absolutePath());
+}
 
 // Part of the window's interface with no behaviour in this program.
 void tcApWidget::slot_gui_access() {}

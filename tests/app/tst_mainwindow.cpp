@@ -9,6 +9,8 @@
 #include "gqgui/gui_knob.h"
 #include "gqgui/gui_meter.h"
 #include "link/messages.h"
+#include "presets/package_writer.h"
+#include "presets/preset_file.h"
 #include "link/unit_reports.h"
 #include "model/device_globals.h"
 #include "model/model_globals.h"
@@ -61,6 +63,7 @@ class tst_MainWindow : public QObject
 
     std::unique_ptr<QTemporaryDir> m_work;
     QString m_previousFolder;
+    QString m_autoloadPackage; // copied into presets/autoload of the next working folder
 
     // A working folder with settings, one unit record at address and the default skin as
     // a folder; the window starts in it.
@@ -77,6 +80,10 @@ class tst_MainWindow : public QObject
         writeFile(work.filePath("maps/Desk.cfg"),
                   QByteArray("<INI>\n<Access\n    rcrc=\"4660\"\n/>\n<Device\n    IPAddr=\"") + address + "\"\n/>\n</INI>\n");
         copyFolder(QStringLiteral(K7_SKINS_DIR "/default"), work.filePath("skins/default"));
+        if (!m_autoloadPackage.isEmpty()) {
+            work.mkpath("presets/autoload");
+            QFile::copy(m_autoloadPackage, work.filePath("presets/autoload/Voices.pkg"));
+        }
         m_previousFolder = QDir::currentPath();
         QDir::setCurrent(work.path());
         auto window = std::make_unique<XR9Widget>();
@@ -111,6 +118,24 @@ private slots:
         auto* status = object<tcGuiDisplay>(*window, "STAT_ONLINE");
         QVERIFY(status);
         QCOMPARE(status->shownText().trimmed(), QStringLiteral("OffLine"));
+    }
+
+    void installsAutoloadPackagesAtStartUp()
+    {
+        // A package of one preset, placed where the next start picks it up.
+        QTemporaryDir source;
+        QVERIFY(QDir(source.path()).mkdir("Voices"));
+        PRESET_HEADER header = PRESET_HEADER::fresh();
+        header.setName("Talk");
+        tcParamMap set;
+        QVERIFY(savePreset(header, set, source.filePath("Voices/talk.k7")));
+        QTemporaryDir autoload;
+        QCOMPARE(tcPackageWriter::build(autoload.filePath("Voices.pkg"), source.filePath("Voices")), 0);
+        m_autoloadPackage = autoload.filePath("Voices.pkg");
+        auto window = startWindow("127.0.0.27", false);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists("presets/favorites/Voices/talk.k7"), 5000);
+        QVERIFY(!QFile::exists("presets/autoload/Voices.pkg"));
+        m_autoloadPackage.clear();
     }
 
     void goesOnlineWithTheRecordsKeyAndStartsTheMeters()
