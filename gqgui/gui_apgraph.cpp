@@ -1,7 +1,7 @@
 #include "gqgui/gui_apgraph.h"
 
 #include "gqgui/bench.h"
-#include "gqgui/spectrum_dragger.h"
+#include "gqgui/graph_spectrum_dragger.h"
 
 #include <QPainter>
 #include <QPolygon>

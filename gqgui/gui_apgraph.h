@@ -2,7 +2,7 @@
 
 #include "gqgui/graph_dragger.h"
 #include "gqgui/gui_graph.h"
-#include "gqgui/spectrum_tables.h"
+#include "gqgui/graph_spectrum_tables.h"
 
 #include <QPointer>
 

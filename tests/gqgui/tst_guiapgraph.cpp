@@ -1,6 +1,6 @@
 #include "gqgui/graph_dragger.h"
 #include "gqgui/gui_apgraph.h"
-#include "gqgui/spectrum_dragger.h"
+#include "gqgui/graph_spectrum_dragger.h"
 #include "tests/gqgui/test_bench.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "gqgui/spectrum_tables.h"
+#include "gqgui/graph_spectrum_tables.h"
 
 #include <QStringList>
 

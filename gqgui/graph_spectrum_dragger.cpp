@@ -1,4 +1,4 @@
-#include "gqgui/spectrum_dragger.h"
+#include "gqgui/graph_spectrum_dragger.h"
 
 #include "gqgui/gui_apgraph.h"
 
