@@ -6,7 +6,7 @@
 #include "gqgui/gui_lamp.h"
 #include "gqgui/gui_meter.h"
 #include "gqgui/meter_tables.h"
-#include "gqgui/spectrum_tables.h"
+#include "gqgui/graph_spectrum_tables.h"
 #include "groups/group_host.h"
 #include "link/meter_iface.h"
 #include "model/device_globals.h"

@@ -1,4 +1,4 @@
-#include "gqgui/spectrum_tables.h"
+#include "gqgui/graph_spectrum_tables.h"
 #include "tests/groups/group_fixture.h"
 
 #include <QImage>

@@ -1,5 +1,5 @@
 #include "gqgui/meter_tables.h"
-#include "gqgui/spectrum_tables.h"
+#include "gqgui/graph_spectrum_tables.h"
 #include "tests/groups/group_fixture.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The five processing groups (input, expander, de-esser, parametric EQ, compressor): their
 // knob, display and switch tables, the values they store, and what they give the graphs.
 
-#include "gqgui/spectrum_tables.h"
+#include "gqgui/graph_spectrum_tables.h"
 #include "tests/groups/group_fixture.h"
 
 #include <QTest>
