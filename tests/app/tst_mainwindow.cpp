@@ -222,6 +222,42 @@ private slots:
         QVERIFY(!sim.output().contains("rx MSG_LOGIN"));
     }
 
+    void rejectedLoginStaysPending()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.28", "--meter-rate", "0", "--password", "secret"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.28", true);
+        QVERIFY(sim.waitFor("login rejected", 10000));
+        QTest::qWait(300);
+        QCOMPARE(window->onlineText(), QStringLiteral("Pending"));
+        QCOMPARE(window->connState(), CONN_PENDING);
+    }
+
+    void quickSaveButtonsSwitchTheLiveValues()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.29", "--meter-rate", "0"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.29", true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QVERIFY(sim.waitFor("tx MSG_GLOBALS"));
+        auto* slotA = object<tcGuiObject>(*window, "QSAVEA");
+        auto* slotB = object<tcGuiObject>(*window, "QSAVEB");
+        QVERIFY(slotA && slotB);
+        const auto click = [&window](tcGuiObject* button) {
+            QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, button->bounds().center());
+        };
+        liveMap()->setFloat(9004, -6.0f, TO_UNIT);
+        click(slotB);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists("presets/qsave_a.k7"), 3000);
+        QCOMPARE(liveMap()->getFloat(9004), 0.0f);
+        liveMap()->setFloat(9004, -3.0f, TO_UNIT);
+        click(slotA);
+        QTRY_COMPARE_WITH_TIMEOUT(liveMap()->getFloat(9004), -6.0f, 3000);
+        QVERIFY(QFile::exists("presets/qsave_b.k7"));
+        // The switch is sent to the unit like any change.
+        QVERIFY(sim.waitFor("9004=-6"));
+    }
+
     void presetNameColourFollowsTheChecksum()
     {
         tcSimUnit sim({"--listen", "127.0.0.26", "--meter-rate", "0"});
