@@ -222,6 +222,22 @@ private slots:
         QVERIFY(!sim.output().contains("rx MSG_LOGIN"));
     }
 
+    void unitSwitchedOffAlternatesTryingAndOffline()
+    {
+        // Nothing listens on 127.0.0.30: every attempt fails, one every 5 seconds.
+        auto window = startWindow("127.0.0.30", true);
+        // Each text with its colour index, taken right after the window's own slot ran
+        // ("Offline" in colour 1 while on line is wanted).
+        QStringList seen;
+        const auto note = [&seen, &window] {
+            seen << window->onlineText() + QLatin1Char('/') + QString::number(window->onlineColour());
+        };
+        connect(window.get(), &tcApWidget::sig_connecting, this, note, Qt::QueuedConnection);
+        connect(window.get(), &tcApWidget::sig_disconnect, this, note, Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(seen.size() >= 4, 12000);
+        QCOMPARE(seen.mid(0, 4), (QStringList{"Trying../2", "Offline/1", "Trying../2", "Offline/1"}));
+    }
+
     void rejectedLoginStaysPending()
     {
         tcSimUnit sim({"--listen", "127.0.0.28", "--meter-rate", "0", "--password", "secret"});
