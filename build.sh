@@ -58,7 +58,14 @@ cmd_run() {
     "$top/build/release/sim/k7sim" --listen 127.0.0.1 < /dev/null &
     local sim=$!
     trap "kill $sim 2>/dev/null; wait $sim 2>/dev/null" EXIT
-    (cd run && "$top/build/release/app/k7remote")
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        # No display: the window still runs, on a virtual X server.
+        echo "No display found: running the application under Xvfb."
+        install_missing xvfb xauth
+        (cd run && xvfb-run -a "$top/build/release/app/k7remote")
+    else
+        (cd run && "$top/build/release/app/k7remote")
+    fi
 }
 
 # On a first run the application starts on line to the simulated unit.
