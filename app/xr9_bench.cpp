@@ -193,7 +193,8 @@ void tcXR9Bench::log(const char* format, ...)
     va_start(args, format);
     std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
-    qDebug().noquote() << buffer;
+    // The debug stream ends each line itself.
+    qDebug().noquote() << QByteArray(buffer).chopped(QByteArray(buffer).endsWith('\n') ? 1 : 0);
 }
 
 void tcXR9Bench::setStreamFlag(bool output)
