@@ -232,8 +232,10 @@ private slots:
         const auto note = [&seen, &window] {
             seen << window->onlineText() + QLatin1Char('/') + QString::number(window->onlineColour());
         };
-        connect(window.get(), &tcApWidget::sig_connecting, this, note, Qt::QueuedConnection);
-        connect(window.get(), &tcApWidget::sig_disconnect, this, note, Qt::QueuedConnection);
+        // Destroyed before the window: the window's last reports reach nobody.
+        QObject listener;
+        connect(window.get(), &tcApWidget::sig_connecting, &listener, note, Qt::QueuedConnection);
+        connect(window.get(), &tcApWidget::sig_disconnect, &listener, note, Qt::QueuedConnection);
         QTRY_VERIFY_WITH_TIMEOUT(seen.size() >= 4, 12000);
         QCOMPARE(seen.mid(0, 4), (QStringList{"Trying../2", "Offline/1", "Trying../2", "Offline/1"}));
     }
