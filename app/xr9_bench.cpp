@@ -118,9 +118,9 @@ tcControlGroup* tcXR9Bench::groupForIndex(int index) const
 
 template <typename Fn> void tcXR9Bench::forEachProcessingGroup(Fn fn) const
 {
-    for (tcControlGroup* group : {static_cast<tcControlGroup*>(m_input.get()), static_cast<tcControlGroup*>(m_expander.get()),
-                                  static_cast<tcControlGroup*>(m_deesser.get()), static_cast<tcControlGroup*>(m_parametric.get()),
-                                  static_cast<tcControlGroup*>(m_compressor.get()), static_cast<tcControlGroup*>(m_system.get())})
+    const std::array<tcControlGroup*, 6> groups = {m_input.get(),      m_expander.get(),   m_deesser.get(),
+                                                   m_parametric.get(), m_compressor.get(), m_system.get()};
+    for (tcControlGroup* group : groups)
         if (group)
             fn(group);
 }

@@ -12,7 +12,6 @@
 #include "model/param_list.h"
 
 #include <QMessageBox>
-#include <QMutexLocker>
 
 namespace {
 
@@ -89,32 +88,17 @@ void XR9Widget::localModeWarning()
 void XR9Widget::redrawMarkedParameters()
 {
     tcXR9Bench* bench = xr9Bench();
-    tcParamDirtySet* marks = guiSettingsDirty();
-    for (quint16 id = firstParamId(); id != ID_END; id = nextParamId(id)) {
-        {
-            const QMutexLocker lock(&modelLock());
-            if (!marks->test(id))
-                continue;
-            marks->clear(id);
-        }
-        if (bench)
+    for (quint16 id = firstParamId(); id != ID_END; id = nextParamId(id))
+        if (guiSettingsDirty()->take(id) && bench)
             bench->refreshParameter(id);
-    }
 }
 
 void XR9Widget::redrawMarkedGlobals()
 {
     tcXR9Bench* bench = xr9Bench();
-    tcGlobalDirtySet* marks = guiGlobalsDirty();
     for (quint16 id = firstGlobalId(); id != ID_END; id = nextGlobalId(id)) {
-        {
-            const QMutexLocker lock(&modelLock());
-            if (!marks->test(id))
-                continue;
-            marks->clear(id);
-        }
         // The password, lock and access words are not shown.
-        if (bench && id > 1002)
+        if (guiGlobalsDirty()->take(id) && bench && id > 1002)
             bench->refreshGlobal(id);
     }
 }

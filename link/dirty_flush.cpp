@@ -49,10 +49,8 @@ int flushMapSettings(tFrameSink sink)
         if (!map || !marks)
             return 0;
         for (uint16_t id = firstParamId(); id != ID_END; id = nextParamId(id)) {
-            if (!marks->test(id))
-                continue;
-            marks->clear(id);
-            appendParam(blocks, *map, id);
+            if (marks->take(id))
+                appendParam(blocks, *map, id);
         }
     }
     return sendAll(blocks.take(), sink);
@@ -68,10 +66,8 @@ int flushMapGlobals(tFrameSink sink)
         if (!globals || !marks)
             return 0;
         for (uint16_t id = firstGlobalId(); id != ID_END; id = nextGlobalId(id)) {
-            if (!marks->test(id))
-                continue;
-            marks->clear(id);
-            appendGlobal(blocks, *globals, id);
+            if (marks->take(id))
+                appendGlobal(blocks, *globals, id);
         }
     }
     return sendAll(blocks.take(), sink);

@@ -22,6 +22,16 @@ public:
         return index >= 0 && m_marks[index] != 0;
     }
 
+    // Clears the mark and tells whether it was set, in one step: a mark set by the other
+    // thread meanwhile is never lost between a test and a clear.
+    bool take(quint16 id)
+    {
+        const QMutexLocker<QRecursiveMutex> locker(&modelLock());
+        const bool marked = test(id);
+        clear(id);
+        return marked;
+    }
+
 private:
     void put(quint16 id, quint8 mark)
     {

@@ -13,6 +13,7 @@ private slots:
     void globalMarksAreIndependent_data();
     void globalMarksAreIndependent();
     void unknownIdsAreIgnored();
+    void takeClearsAndReportsTheMark();
 };
 
 namespace {
@@ -88,6 +89,20 @@ void tst_DirtySets::unknownIdsAreIgnored()
     for (quint16 id : GLOBAL_IDS)
         QVERIFY(!globals.test(id));
     params.clear(7000); // clearing an unknown ID is harmless
+}
+
+void tst_DirtySets::takeClearsAndReportsTheMark()
+{
+    tcParamDirtySet params;
+    params.mark(6105);
+    QVERIFY(params.take(6105));
+    QVERIFY(!params.test(6105));
+    QVERIFY(!params.take(6105));
+    QVERIFY(!params.take(7000));
+    tcGlobalDirtySet globals;
+    globals.mark(1011);
+    QVERIFY(globals.take(1011));
+    QVERIFY(!globals.take(1011));
 }
 
 QTEST_MAIN(tst_DirtySets)
