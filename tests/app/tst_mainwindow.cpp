@@ -5,9 +5,11 @@
 #include "app/conn_state.h"
 #include "app/xr9_bench.h"
 #include "app/xr9_widget.h"
+#include "gqgui/gui_apgraph.h"
 #include "gqgui/gui_display.h"
 #include "gqgui/gui_knob.h"
 #include "gqgui/gui_meter.h"
+#include "groups/group_main.h"
 #include "link/messages.h"
 #include "presets/package_writer.h"
 #include "presets/preset_file.h"
@@ -20,11 +22,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -53,6 +59,31 @@ void closeNextMessageBox(QString* title)
             box->accept();
         }
     });
+}
+
+// Types text into the display edit dialog once it is open and presses its "Ok".
+void typeIntoNextEditDialog(const QString& text, bool* typed)
+{
+    QTimer::singleShot(200, qApp, [text, typed] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* field = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+        if (!field)
+            return;
+        QTest::keyClicks(field, text);
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Ok"))
+                button->click();
+        *typed = true;
+    });
+}
+
+// How often a line of the unit's account holds text.
+int countOf(const QByteArray& output, const QByteArray& text)
+{
+    int count = 0;
+    for (qsizetype at = output.indexOf(text); at >= 0; at = output.indexOf(text, at + 1))
+        ++count;
+    return count;
 }
 
 } // namespace
@@ -95,6 +126,13 @@ class tst_MainWindow : public QObject
     {
         return window.xr9Bench() ? dynamic_cast<T*>(window.xr9Bench()->objects().find(QString::fromLatin1(name)))
                                  : nullptr;
+    }
+
+    // The trimmed text a display shows.
+    static QByteArray display(XR9Widget& window, const char* name)
+    {
+        auto* shown = object<tcGuiDisplay>(window, name);
+        return shown ? shown->shownText().trimmed().toLatin1() : QByteArray("(no display)");
     }
 
 private slots:
@@ -146,23 +184,42 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
         QVERIFY(sim.waitFor("rx MSG_LOGIN key 0x00001234"));
         QVERIFY(sim.waitFor("stream 1"));
-        // The unit's values arrive and move the controls.
+        // The unit's values arrive and move the controls: -6 dB is entry 128 of the level table.
         sim.command("set 9004 -6");
         auto* display = object<tcGuiDisplay>(*window, "OUT_GAIN_DSPY");
-        QVERIFY(display);
+        auto* knob = object<tcGuiKnob>(*window, "OUT_GAIN_KNOB");
+        QVERIFY(display && knob);
         QTRY_COMPARE_WITH_TIMEOUT(display->shownText().trimmed(), QStringLiteral("- 6.0 dB"), 5000);
-        // The meter stream moves the input meter away from rest.
+        QCOMPARE(knob->value(), 128);
+        // The meter stream moves the input meter away from rest and fills the graph.
         auto* meter = object<tcGuiMeter>(*window, "METER_IN");
-        QVERIFY(meter);
+        auto* graph = object<tcGuiApGraph>(*window, "GRAPH");
+        QVERIFY(meter && graph);
         QTRY_VERIFY_WITH_TIMEOUT(meter->level(0) != 0, 5000);
+        const auto graphIsBlank = [graph] {
+            const auto& data = graph->spectrumData();
+            return std::all_of(data.begin(), data.end(), [](uint8_t byte) { return byte == 0; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!graphIsBlank(), 5000);
 
-        // Off line: the client goes, the meters rest.
+        // Off line: the client goes, the meters and the graph rest.
         window->set_online(false);
         QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Offline"), 5000);
-        QCOMPARE(meter->level(0), 0);
-        auto* expander = object<tcGuiMeter>(*window, "METER_EXP");
-        if (expander)
-            QCOMPARE(expander->level(0), 255);
+        QCOMPARE(window->onlineColour(), 0);
+        struct tcRest {
+            const char* name;
+            int level;
+            int peak;
+        };
+        for (const tcRest& rest : {tcRest{"METER_IN", 0, 0}, tcRest{"METER_OUT", 0, 0}, tcRest{"METER_EXP", 255, 255},
+                                   tcRest{"METER_DES", 255, 255}, tcRest{"METER_CMP", 255, 255}}) {
+            auto* resting = object<tcGuiMeter>(*window, rest.name);
+            QVERIFY2(resting, rest.name);
+            QCOMPARE(resting->level(0), rest.level);
+            QCOMPARE(resting->peak(0), rest.peak);
+            QVERIFY(!resting->overload(0));
+        }
+        QVERIFY(graphIsBlank());
 
         // A reconnect logs in again with the next stream number.
         window->set_online(true);
@@ -170,27 +227,60 @@ private slots:
         QVERIFY(sim.waitFor("stream 2"));
     }
 
-    void aKnobTurnIsSentToTheUnit()
+    void aKnobTurnIsSentOnceAndNothingIsEchoed()
     {
         tcSimUnit sim({"--listen", "127.0.0.23", "--meter-rate", "0"});
         QVERIFY(sim.waitListening());
         auto window = startWindow("127.0.0.23", true);
         QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
         QVERIFY(sim.waitFor("tx MSG_GLOBALS"));
+        QTest::qWait(300);
+        const int sentBefore = countOf(sim.output(), "rx MSG_PARAMS");
         auto* knob = object<tcGuiKnob>(*window, "INPUT_MIC_GAIN_KNOB");
         QVERIFY(knob);
         const QPoint centre = knob->bounds().center();
         const int before = knob->value();
+        // One drag of 20 pixels upwards, the move more than 100 ms after the press.
         QTest::mousePress(window.get(), Qt::LeftButton, Qt::NoModifier, centre);
-        for (int step = 1; step <= 3; ++step) {
-            QTest::qWait(150); // moves closer than 100 ms apart are dropped
-            QTest::mouseMove(window.get(), centre - QPoint(0, 10 * step));
-        }
-        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::NoModifier, centre - QPoint(0, 30));
-        QTRY_VERIFY_WITH_TIMEOUT(knob->value() != before, 2000);
-        QVERIFY(sim.waitFor("rx MSG_PARAMS"));
-        QTRY_COMPARE_WITH_TIMEOUT(float(knob->value()), float(liveMap()->getPosition(2100)), 2000);
-        QVERIFY(!sim.output().contains("rx MSG_PARAMS target 255 31 entries"));
+        QTest::qWait(150);
+        QTest::mouseMove(window.get(), centre - QPoint(0, 20));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::NoModifier, centre - QPoint(0, 20));
+        QTRY_VERIFY_WITH_TIMEOUT(knob->value() > before, 2000);
+        QCOMPARE(float(knob->value()), float(liveMap()->getPosition(2100)));
+        // One block of the one parameter, with the knob's value, applied by the unit.
+        const QByteArray sent = "rx MSG_PARAMS target 255, 1 entries: 2100="
+                                + QByteArray::number(double(liveMap()->getFloat(2100)), 'g', 6);
+        QVERIFY(sim.waitFor(sent));
+        QTest::qWait(500);
+        QCOMPARE(countOf(sim.output(), "rx MSG_PARAMS"), sentBefore + 1);
+        sim.command("show");
+        QVERIFY(sim.waitFor("2100 In Gain = " + display(*window, "INPUT_MIC_GAIN_DSPY")));
+
+        // A change made on the unit is drawn and not sent back.
+        sim.command("set 2100 10");
+        QTRY_COMPARE_WITH_TIMEOUT(display(*window, "INPUT_MIC_GAIN_DSPY"), QByteArray("+10.0 dB"), 5000);
+        QTest::qWait(500);
+        QCOMPARE(countOf(sim.output(), "rx MSG_PARAMS"), sentBefore + 1);
+    }
+
+    void aTypedValueLandsOnTheNearestTableEntry()
+    {
+        tcSimUnit sim({"--listen", "127.0.0.33", "--meter-rate", "0"});
+        QVERIFY(sim.waitListening());
+        auto window = startWindow("127.0.0.33", true);
+        QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QVERIFY(sim.waitFor("tx MSG_GLOBALS"));
+        auto* shown = object<tcGuiDisplay>(*window, "OUT_GAIN_DSPY");
+        QVERIFY(shown);
+        // -7.3 dB lies between the entries -7.5 and -7.0 of the level table, nearer -7.5.
+        bool typed = false;
+        typeIntoNextEditDialog(QStringLiteral("-7.3"), &typed);
+        QTest::mouseDClick(window.get(), Qt::LeftButton, Qt::NoModifier, shown->bounds().center());
+        QTRY_VERIFY_WITH_TIMEOUT(typed, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(liveMap()->getFloat(9004), -7.5f, 3000);
+        QCOMPARE(display(*window, "OUT_GAIN_DSPY"), QByteArray("- 7.5 dB"));
+        QCOMPARE(object<tcGuiKnob>(*window, "OUT_GAIN_KNOB")->value(), 125);
+        QVERIFY(sim.waitFor("1 entries: 9004=-7.5"));
     }
 
     void localModeRefusesProcessingControls()
@@ -210,6 +300,16 @@ private slots:
         QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::NoModifier, knob->bounds().center());
         QCOMPARE(shown, QStringLiteral("Warning|The K7 is in local mode."));
         QCOMPARE(knob->value(), before);
+        // The library button stays usable: no warning, and its command goes out.
+        auto* presets = object<tcGuiObject>(*window, "PRESETS");
+        QVERIFY(presets);
+        QSignalSpy library(window->xr9Bench()->mainGroup(), &tcControlGroup::sig_pset_dlg);
+        shown.clear();
+        closeNextMessageBox(&shown);
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, presets->bounds().center());
+        QTest::qWait(300);
+        QCOMPARE(shown, QString());
+        QCOMPARE(library.count(), 1);
     }
 
     void forceConnectSkipsTheLogin()
