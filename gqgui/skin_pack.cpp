@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -149,21 +149,28 @@ private:
         return path;
     }
 
-    // Writes the entry's contents whole, or nothing.
+    // Writes the entry's contents whole, or nothing: into a new file beside it, renamed
+    // into place once complete. No flush to disk: the loader reads the files at once and
+    // the unpacked folder is a working copy of the packed file.
     bool copy(const QString& path, qint64 length)
     {
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly))
+        const QString partial = path + QStringLiteral(".unpacking");
+        QFile::remove(partial);
+        QFile out(partial);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return false;
         while (length > 0) {
             const QByteArray chunk = m_in.read(std::min(length, COPY_CHUNK));
-            if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-                out.cancelWriting();
-                return false;
-            }
+            if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+                break;
             length -= chunk.size();
         }
-        return out.commit();
+        out.close();
+        if (length == 0 && out.error() == QFileDevice::NoError
+            && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) == 0)
+            return true;
+        QFile::remove(partial);
+        return false;
     }
 
     QFile m_in;
