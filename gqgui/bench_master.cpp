@@ -1,6 +1,7 @@
 #include "gqgui/bench_master.h"
 
 #include "gqgui/gqgui_widget.h"
+#include "gqgui/gui_image.h"
 
 #include <QDir>
 
@@ -18,6 +19,7 @@ tcBenchMaster::~tcBenchMaster()
 void tcBenchMaster::clear()
 {
     tcBench::clear();
+    m_preloader.reset();
     m_tables.clear();
     takeDefaultFonts();
 }
@@ -39,6 +41,7 @@ int tcBenchMaster::load()
         return -1;
     }
     takeDefaultFonts();
+    startDecodingImages();
     for (const auto& object : objects())
         object->finishLoading();
     for (const auto& object : objects())
@@ -49,4 +52,18 @@ int tcBenchMaster::load()
 const QRgb* tcBenchMaster::colorByName(const QString& name) const
 {
     return m_tables.color(name);
+}
+
+void tcBenchMaster::startDecodingImages()
+{
+    std::vector<tcGuiImage*> images;
+    QStringList files;
+    for (const auto& object : objects())
+        if (auto* image = dynamic_cast<tcGuiImage*>(object.get())) {
+            images.push_back(image);
+            files << image->file();
+        }
+    m_preloader = std::make_unique<tcImagePreloader>(files);
+    for (tcGuiImage* image : images)
+        image->setJob(m_preloader->job(image->file()), m_preloader.get());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gqgui/bench.h"
+#include "gqgui/image_preloader.h"
 #include "gqgui/skin_loader.h"
 #include "gqgui/skin_tables.h"
 
@@ -34,7 +35,11 @@ public:
     void setOpener(tcSkinLoader::Opener opener) { m_opener = std::move(opener); }
 
 private:
+    // Reads the image objects' files and hands each its job of the preloader.
+    void startDecodingImages();
+
     QString m_skinFile;
     tcSkinTables m_tables;
     tcSkinLoader::Opener m_opener;
+    std::unique_ptr<tcImagePreloader> m_preloader;
 };

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 tcGuiImage::tcGuiImage(const QString& id, tcBench* bench, int serial)
     : tcGuiObject(id, bench, serial, GUI_KIND_IMAGE)
@@ -21,21 +22,43 @@ void tcGuiImage::finishLoading()
     if (m_loaded)
         return;
     m_loaded = true;
-    // Only a plain file is read: a device or pipe named by a skin could be read without end.
-    if (!m_file.isEmpty() && QFileInfo(m_file).isFile())
-        m_pixmap.load(m_file);
-    if (m_pixmap.isNull() || m_pixmap.width() == 0 || m_pixmap.height() == 0) {
-        m_pixmap = QPixmap();
-        m_width = MISSING_SIZE;
-        m_height = MISSING_SIZE;
+    const QSize size = m_job ? m_job->size() : QSize();
+    if (size.width() > 0 && size.height() > 0) {
+        // The picture follows when first needed. Should it then fail to decode, the image
+        // keeps its header's size and draws the placeholder.
+        m_width = size.width();
+        m_height = size.height();
     } else {
-        m_width = m_pixmap.width();
-        m_height = m_pixmap.height();
-        if (m_hasTransparent)
-            m_pixmap.setMask(m_pixmap.createMaskFromColor(QColor::fromRgb(m_transparent), Qt::MaskInColor));
+        if (m_job)
+            setPicture(QPixmap::fromImage(takeJob()));
+        // Only a plain file is read: a device or pipe named by a skin could be read without end.
+        else if (!m_file.isEmpty() && QFileInfo(m_file).isFile())
+            setPicture(QPixmap(m_file));
+        m_width = m_pixmap.isNull() ? MISSING_SIZE : m_pixmap.width();
+        m_height = m_pixmap.isNull() ? MISSING_SIZE : m_pixmap.height();
     }
     setBoundsFromGeometry();
     m_captionBox = m_bounds;
+}
+
+const QPixmap& tcGuiImage::picture() const
+{
+    if (m_job)
+        setPicture(QPixmap::fromImage(takeJob()));
+    return m_pixmap;
+}
+
+QImage tcGuiImage::takeJob() const
+{
+    const std::shared_ptr<tcImageJob> job = std::exchange(m_job, nullptr);
+    return m_preloader ? m_preloader->take(*job) : job->take();
+}
+
+void tcGuiImage::setPicture(QPixmap pixmap) const
+{
+    m_pixmap = pixmap.width() > 0 && pixmap.height() > 0 ? std::move(pixmap) : QPixmap();
+    if (m_hasTransparent && !m_pixmap.isNull())
+        m_pixmap.setMask(m_pixmap.createMaskFromColor(QColor::fromRgb(m_transparent), Qt::MaskInColor));
 }
 
 bool tcGuiImage::acceptsPress() const
@@ -71,7 +94,7 @@ void tcGuiImage::setTransparentColor(QRgb color)
 
 void tcGuiImage::drawAt(QPainter& painter, int x, int y) const
 {
-    if (m_pixmap.isNull())
+    if (picture().isNull())
         drawPlaceholder(painter, x, y);
     else
         painter.drawPixmap(x, y, m_pixmap);
@@ -79,7 +102,7 @@ void tcGuiImage::drawAt(QPainter& painter, int x, int y) const
 
 void tcGuiImage::drawScaled(QPainter& painter, const QRect& target) const
 {
-    if (m_pixmap.isNull())
+    if (picture().isNull())
         drawPlaceholder(painter, target.x(), target.y());
     else
         painter.drawPixmap(target, m_pixmap);
@@ -117,5 +140,5 @@ void tcGuiImage::drawPlaceholder(QPainter& painter, int x, int y)
 
 bool tcGuiImage::drawable(int section) const
 {
-    return !m_pixmap.isNull() && section >= 0 && section < m_sections;
+    return !picture().isNull() && section >= 0 && section < m_sections;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "gqgui/gui_object.h"
+#include "gqgui/image_job.h"
+#include "gqgui/image_preloader.h"
 
 #include <QPixmap>
+
+#include <memory>
 
 // A skin bitmap: a horizontal strip of equal-width sections, loaded from the skin
 // folder (or the shared "skin_images" folder) and drawn by the other objects section by
@@ -16,7 +20,9 @@ public:
 
     tcGuiImage(const QString& id, tcBench* bench, int serial);
 
-    // Loads the bitmap once; a file that cannot be loaded leaves a 20 x 20 image.
+    // Loads the bitmap once; a file that cannot be loaded leaves a 20 x 20 image. With a
+    // job given (setJob) only the size is taken now, from the file's header, and the
+    // picture when the image is first drawn or asked for.
     void finishLoading() override;
     bool acceptsPress() const override;
     void paint(QPainter& painter) override;
@@ -25,6 +31,13 @@ public:
     // folder two levels above it when the file is there, else the first path.
     static QString resolveFile(const QString& name, const QString& skinFolder);
     void setFile(const QString& path) { m_file = path; }
+    // The file's bytes, read and being decoded by the skin's image preloader, which
+    // outlives the image.
+    void setJob(std::shared_ptr<tcImageJob> job, tcImagePreloader* preloader)
+    {
+        m_job = std::move(job);
+        m_preloader = preloader;
+    }
     // Fewer than one section counts as one.
     void setSections(int sections);
     // Pixels of this colour become transparent when the bitmap is loaded.
@@ -34,7 +47,7 @@ public:
     int sections() const { return m_sections; }
     bool hasTransparentColor() const { return m_hasTransparent; }
     QRgb transparentColor() const { return m_transparent; }
-    bool hasPixmap() const { return !m_pixmap.isNull(); }
+    bool hasPixmap() const { return !picture().isNull(); }
     // Width of one section.
     int sectionWidth() const { return m_width / m_sections; }
 
@@ -49,10 +62,16 @@ public:
 
 private:
     bool drawable(int section) const;
+    // The loaded picture, taken from the job the first time it is needed.
+    const QPixmap& picture() const;
+    void setPicture(QPixmap pixmap) const;
+    QImage takeJob() const;
 
     QString m_file;
     int m_sections = 1;
     QRgb m_transparent = 0xFF000000;
     bool m_hasTransparent = false;
-    QPixmap m_pixmap;
+    mutable std::shared_ptr<tcImageJob> m_job;
+    tcImagePreloader* m_preloader = nullptr;
+    mutable QPixmap m_pixmap;
 };
