@@ -59,13 +59,25 @@ cmd_run() {
     local sim=$!
     trap "kill $sim 2>/dev/null; wait $sim 2>/dev/null" EXIT
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-        # No display: the window still runs, on a virtual X server.
-        echo "No display found: running the application under Xvfb."
+        # No display: the window still runs, on a virtual X server, and a picture of it is kept.
+        echo "No display found: running the application under Xvfb; run/screenshot.png will show it."
         install_missing xvfb xauth
-        (cd run && xvfb-run -a "$top/build/release/app/k7remote")
+        (cd run && xvfb-run -a -s "-screen 0 1280x800x24 -br" bash -c "$(declare -f run_and_grab); run_and_grab \"\$@\"" \
+            run_and_grab "$top/build/release/app/k7remote" "$top/build/release/tools/screengrab/screengrab" \
+            "$top/run/screenshot.png")
     else
         (cd run && "$top/build/release/app/k7remote")
     fi
+}
+
+# Runs the application on the current display and, once it has been on line for a few
+# seconds, saves a picture of its window.
+run_and_grab() { # application, screengrab, picture
+    "$1" &
+    local app=$!
+    sleep 8
+    "$2" "$3" && echo "Saved a picture of the running application: $3"
+    wait "$app"
 }
 
 # On a first run the application starts on line to the simulated unit.
