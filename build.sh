@@ -9,7 +9,7 @@ top="$(cd "$(dirname "$0")" && pwd)"
 cd "$top"
 
 base_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
-               libgl-dev libexpat1-dev zlib1g-dev fonts-liberation)
+               libgl-dev libexpat1-dev zlib1g-dev libpng-dev fonts-liberation)
 fuzz_packages=(clang libclang-rt-14-dev)
 
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -5,6 +5,7 @@
 
 #include "tools/skingen/art_palette.h"
 #include "tools/skingen/panel_painter.h"
+#include "tools/skingen/png_writer.h"
 #include "tools/skingen/skin_sheet.h"
 #include "tools/skingen/strip_painter.h"
 #include "tools/skingen/strip_recipes.h"
@@ -12,8 +13,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
-
-#include <algorithm>
 
 namespace {
 
@@ -23,24 +22,9 @@ int fail(const QString& text)
     return 1;
 }
 
-// Opaque bitmaps are written without an alpha channel: they decode faster when a skin loads.
-QImage withoutUnusedAlpha(const QImage& image)
-{
-    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < straight.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
-        if (std::any_of(row, row + straight.width(), [](QRgb pixel) { return qAlpha(pixel) != 255; }))
-            return image;
-    }
-    return image.convertToFormat(QImage::Format_RGB888);
-}
-
 bool save(const QImage& image, const QDir& out, const QString& file, QString* error)
 {
-    if (withoutUnusedAlpha(image).save(out.filePath(file), "PNG"))
-        return true;
-    *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(out.filePath(file)));
-    return false;
+    return writeSkinPng(image, QDir::toNativeSeparators(out.filePath(file)), error);
 }
 
 bool drawStrips(const tcSkinSheet& sheet, const tcArtPalette& palette, const QDir& out, QString* error)
