@@ -181,7 +181,14 @@ private slots:
         tcSimUnit sim({"--listen", "127.0.0.22", "--meter-rate", "20"});
         QVERIFY(sim.waitListening());
         auto window = startWindow("127.0.0.22", true);
+        // Each status text right after the window's own slot ran (the listener is destroyed first).
+        QStringList seen;
+        QObject listener;
+        const auto note = [&seen, &window] { seen << window->onlineText(); };
+        for (auto signal : {&tcApWidget::sig_connecting, &tcApWidget::sig_connect, &tcApWidget::sig_connect_accepted})
+            connect(window.get(), signal, &listener, note, Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(window->onlineText(), QStringLiteral("Online"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(seen, (QStringList{"Trying..", "Pending", "Online"}), 2000);
         QVERIFY(sim.waitFor("rx MSG_LOGIN key 0x00001234"));
         QVERIFY(sim.waitFor("stream 1"));
         // The unit's values arrive and move the controls: -6 dB is entry 128 of the level table.
