@@ -28,8 +28,10 @@ tcImagePreloader::tcImagePreloader(const QStringList& paths)
         m_jobs.push_back(std::make_shared<tcImageJob>(std::move(file.bytes)));
     }
     m_smallest = m_jobs.size();
+    // A skin's few large panels set the pace: more helpers than these would only wait.
+    constexpr size_t MAX_HELPERS = 3;
     const size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    for (size_t i = 1; i < cores && i <= m_jobs.size(); ++i)
+    for (size_t i = 1; i < cores && i <= m_jobs.size() && i <= MAX_HELPERS; ++i)
         m_helpers.emplace_back([this] { help(); });
 }
 

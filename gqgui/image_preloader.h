@@ -20,7 +20,7 @@ class tcImagePreloader
 {
 public:
     // Reads every plain file among paths (each once) and starts the helpers, one fewer
-    // than the machine has cores, on the largest files first.
+    // than the machine has cores (three at most), on the largest files first.
     explicit tcImagePreloader(const QStringList& paths);
     // The helpers stop after the picture each is decoding; jobs not begun are left to
     // their images.
