@@ -22,6 +22,7 @@ bool tcBench::interactionLocked(int)
 void tcBench::paint(QPainter& painter, const QRect& rect)
 {
     painter.save();
+    painter.setClipRect(rect);
     if (m_scaling)
         painter.scale(m_scaleX, m_scaleY);
     const QRect area = toSkin(rect);

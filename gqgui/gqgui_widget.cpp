@@ -73,8 +73,12 @@ void tcGQGuiWidget::paintEvent(QPaintEvent* event)
 {
     if (!m_bench)
         return;
+    // One pass per rectangle of the dirty region: each pass is clipped to a plain rectangle,
+    // which the raster engine fills directly, and only the objects under it are drawn.
+    // Meters at both edges of the panel would otherwise repaint everything between them.
     QPainter painter(this);
-    m_bench->paint(painter, event->rect());
+    for (const QRect& rect : event->region())
+        m_bench->paint(painter, rect);
 }
 
 void tcGQGuiWidget::mousePressEvent(QMouseEvent* event)

@@ -224,6 +224,42 @@ private slots:
         QVERIFY(f.host.painted.last().contains(QRect(100, 120, 80, 30)));
     }
 
+    void twoSeparateUpdatesRepaintOnlyTheObjectsUnderThem_data()
+    {
+        QTest::addColumn<float>("scale");
+        QTest::newRow("unscaled") << 1.0f;
+        QTest::newRow("scaled 2x") << 2.0f;
+    }
+
+    // Updates at opposite corners arrive as one paint event whose bounding rectangle
+    // covers the middle object: it must not be drawn again.
+    void twoSeparateUpdatesRepaintOnlyTheObjectsUnderThem()
+    {
+        QFETCH(float, scale);
+        QStringList journal;
+        tcTestHost host;
+        auto owned = std::make_unique<tcTestBench>(&host);
+        tcTestBench* bench = owned.get();
+        tcProbe* left = bench->add(std::make_unique<tcProbe>(QStringLiteral("left"), bench, QRect(0, 0, 10, 10), RED, &journal));
+        bench->add(std::make_unique<tcProbe>(QStringLiteral("middle"), bench, QRect(45, 30, 10, 10), RED, &journal));
+        tcProbe* right = bench->add(std::make_unique<tcProbe>(QStringLiteral("right"), bench, QRect(90, 60, 10, 10), RED, &journal));
+        host.setBench(std::move(owned));
+        bench->setScaling(scale != 1.0f, scale, scale);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTRY_VERIFY(journal.contains(QStringLiteral("middle paint")));
+        QTest::qWait(50);
+        journal.clear();
+        host.painted.clear();
+
+        left->update();
+        right->update();
+        QTRY_VERIFY(!host.painted.isEmpty());
+        QCOMPARE(journal.count(QStringLiteral("left paint")), 1);
+        QCOMPARE(journal.count(QStringLiteral("right paint")), 1);
+        QVERIFY(!journal.contains(QStringLiteral("middle paint")));
+    }
+
     void closingDeletesTheBench()
     {
         Fixture f;
