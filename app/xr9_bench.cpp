@@ -175,10 +175,7 @@ void tcXR9Bench::paint(QPainter& painter, const QRect& rect)
     painter.setClipRect(rect);
     if (scaling())
         painter.scale(scaleX(), scaleY());
-    const QRect skinRect = scaling() ? QRect(static_cast<int>(rect.x() / scaleX()), static_cast<int>(rect.y() / scaleY()),
-                                             static_cast<int>(rect.width() / scaleX()) + 1,
-                                             static_cast<int>(rect.height() / scaleY()) + 1)
-                                     : rect;
+    const QRect skinRect = toSkin(rect);
     // The main group binds "BKGRND" first, so the background is drawn before anything on it.
     if (m_main)
         m_main->paint(painter, skinRect);

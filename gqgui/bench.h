@@ -68,6 +68,8 @@ public:
     float scaleY() const { return m_scaleY; }
     // A skin point in host coordinates (where objects place their dialogs).
     QPoint toHost(const QPoint& skinPoint) const;
+    // The smallest skin rectangle that covers a host rectangle.
+    QRect toSkin(const QRect& rect) const;
 
     // Takes "GQGUI_HFONT" and "GQGUI_MONOFONT" through fontByName as the default
     // proportional and fixed-pitch fonts.
@@ -77,7 +79,6 @@ public:
 
 private:
     QPoint toSkin(int x, int y) const;
-    QRect toSkin(const QRect& rect) const;
     QRect toHost(const QRect& rect) const;
     // The first object under the point for which accepts is true, or none.
     template <typename Accepts> tcGuiObject* firstHit(const QPoint& point, Accepts accepts) const;
